@@ -1,0 +1,2 @@
+// Program entry.
+int main() { return 0; }
