@@ -48,6 +48,9 @@ void PrintPadded(int number, int x, int y, int color, int width) {
 }
 
 void PrintWrapped(char const* text, int x, int y, int width, int color) {
+    if (width < 1) {
+        width = 1;  // a line must hold something, or the text never ends
+    }
     int const n = static_cast<int>(std::strlen(text));
     int const fill = width + 1;  // columns of the last line
     int p = 0;
@@ -58,14 +61,16 @@ void PrintWrapped(char const* text, int x, int y, int width, int color) {
         while (brk > p && text[brk] != ' ') {
             --brk;
         }
-        if (brk <= p) {
+        if (text[brk] == ' ') {
+            // A blank at the very start of the line (after a double blank)
+            // still breaks: the line is empty and the blank is dropped.
+            PrintSpan(text + p, brk - p, x, row, color, 0);
+            p = brk + 1;
+        } else {
             // No blank in reach: break the word at the line's limit.
             int const take = limit - p > 0 ? limit - p : 1;
             PrintSpan(text + p, take, x, row, color, 0);
             p += take;
-        } else {
-            PrintSpan(text + p, brk - p, x, row, color, 0);
-            p = brk + 1;
         }
         ++row;
         limit = p + width - 1;

@@ -1,8 +1,7 @@
-#include "game/ui/GuiFunctions.h"
-
 #include <gtest/gtest.h>
 
 #include "game/ui/ColorFunctions.h"
+#include "game/ui/GuiFunctions.h"
 #include "platform/VirtualConsole.h"
 
 namespace {
@@ -73,6 +72,23 @@ TEST(PrintWrapped, AWordLongerThanALineIsBrokenAtTheLimit) {
               "abcdefghij##\n"
               "klmnopqrs###\n"
               "tuvwxyz    #");
+}
+
+TEST(PrintWrapped, ABlankAtALinesStartBreaksThereAndTinyWidthsEnd) {
+    con::ScopedVirtualConsole vc;
+    vc->Fill('#', 7);
+    // The first line breaks at the first of two blanks; the second line then
+    // starts on the other blank, which is its only one in reach.
+    PrintWrapped("abcde  fghijklmn", 0, 0, 5, 15);
+    EXPECT_EQ(vc->Picture(0, 0, 7, 4),
+              "abcde##\n"
+              "#######\n"
+              "fghi###\n"
+              "jklmn #");
+    PrintWrapped("abc def", 0, 10, 0, 15);
+    EXPECT_EQ(vc->Picture(0, 10, 3, 6), "a##\nb##\nc##\n###\nd##\nef#") << "width below 1 is taken as 1";
+    PrintWrapped("xyz", 0, 20, -4, 15);
+    EXPECT_EQ(vc->Picture(0, 20, 3, 2), "x##\nyz#");
 }
 
 TEST(SetColor, SetsTheAttributeForTheNextWrite) {
