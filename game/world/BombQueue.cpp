@@ -1,0 +1,99 @@
+#include "game/world/BombQueue.h"
+
+#include <new>
+
+BombQueue::BombQueue() : head(nullptr), tail(nullptr), count(0) {}
+
+BombQueue::~BombQueue() { KillAllBombs(); }
+
+BombQueue::BombQueue(BombQueue const& other) : BombQueue() {
+    for (BombNode const* from = other.head; from != nullptr; from = from->next) {
+        BombNode* node = new BombNode{from->bomb, nullptr};
+        if (tail == nullptr) {
+            head = node;
+        } else {
+            tail->next = node;
+        }
+        tail = node;
+        ++count;
+    }
+}
+
+BombQueue& BombQueue::operator=(BombQueue const& other) {
+    if (this != &other) {
+        BombQueue copy(other);
+        KillAllBombs();
+        TakeBombs(copy);
+    }
+    return *this;
+}
+
+bool BombQueue::enqueue(Bomb const& bomb, int const& room) {
+    if (room < kBombCargo) {
+        return false;
+    }
+    BombNode* node = new (std::nothrow) BombNode{bomb, nullptr};
+    if (node == nullptr) {
+        return false;
+    }
+    if (tail == nullptr) {
+        head = node;
+    } else {
+        tail->next = node;
+    }
+    tail = node;
+    ++count;
+    return true;
+}
+
+bool BombQueue::dequeue(Bomb& bomb) {
+    if (head == nullptr) {
+        return false;
+    }
+    BombNode* node = head;
+    bomb = node->bomb;
+    head = node->next;
+    if (head == nullptr) {
+        tail = nullptr;
+    }
+    delete node;
+    --count;
+    return true;
+}
+
+BombNode* BombQueue::GetNode(int index) {
+    if (index < 0 || index >= count) {
+        return nullptr;
+    }
+    BombNode* node = head;
+    for (int i = 0; i < index; ++i) {
+        node = node->next;
+    }
+    return node;
+}
+
+void BombQueue::KillAllBombs() {
+    while (head != nullptr) {
+        BombNode* next = head->next;
+        delete head;
+        head = next;
+    }
+    tail = nullptr;
+    count = 0;
+}
+
+void BombQueue::TakeBombs(BombQueue& other) {
+    if (&other == this || other.head == nullptr) {
+        return;
+    }
+    if (tail == nullptr) {
+        head = other.head;
+    } else {
+        tail->next = other.head;
+    }
+    tail = other.tail;
+    count += other.count;
+    other.head = nullptr;
+    other.tail = nullptr;
+    other.count = 0;
+}

@@ -1,0 +1,36 @@
+// The bombs a holder carries (the mothership's hold, a craft, a bunker): a
+// list that appends at its tail and gives out from its head. No two lists
+// share a node: copies are deep.
+#pragma once
+
+#include "game/world/Bomb.h"
+
+struct BombNode {
+    Bomb bomb = BOMB_FLACK;
+    BombNode* next = nullptr;
+};
+
+class BombQueue {
+public:
+    BombQueue();
+    ~BombQueue();
+    BombQueue(BombQueue const& other);
+    BombQueue& operator=(BombQueue const& other);
+
+    // Appends the bomb when the free cargo room is at least 2000; false otherwise.
+    bool enqueue(Bomb const& bomb, int const& room);
+    // Takes the first bomb out into `bomb`; false on an empty list.
+    bool dequeue(Bomb& bomb);
+    // The node at that index from the head; null outside the list.
+    BombNode* GetNode(int index);
+    int GetTotal() const { return count; }
+    void KillAllBombs();
+    // Moves every bomb of `other` to the end of this list, leaving `other`
+    // empty (a craft that moves takes its bombs along).
+    void TakeBombs(BombQueue& other);
+
+private:
+    BombNode* head;
+    BombNode* tail;
+    int count;
+};
