@@ -40,9 +40,7 @@ void SeedGameRandOnce() {
 
 bool GameRandSeeded() { return State().seeded; }
 
-void ScriptGameRand(std::vector<int> values) {
-    State().script.assign(values.begin(), values.end());
-}
+void ScriptGameRand(std::vector<int> values) { State().script.assign(values.begin(), values.end()); }
 
 void ClearGameRandScript() { State().script.clear(); }
 
