@@ -40,7 +40,9 @@ void SeedGameRandOnce() {
 
 bool GameRandSeeded() { return State().seeded; }
 
-void ScriptGameRand(std::vector<int> values) { State().script.assign(values.begin(), values.end()); }
+void ScriptGameRand(std::vector<int> values) {
+    State().script.assign(values.begin(), values.end());
+}
 
 void ClearGameRandScript() { State().script.clear(); }
 
