@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/world/Leader.h"
+#include "game/world/NodeChain.h"
 
 struct LeaderNode {
     Leader leader;
@@ -10,24 +11,21 @@ struct LeaderNode {
 
 class LeaderQueue {
 public:
-    LeaderQueue();
-    ~LeaderQueue();
-    LeaderQueue(LeaderQueue const&) = delete;
-    LeaderQueue& operator=(LeaderQueue const&) = delete;
+    static constexpr int kCapacity = 100;
 
-    bool isfull() const;
+    LeaderQueue() = default;
+
+    bool isfull() const { return chain.Count() > capacity - 1; }
     // Appends a new advisor of that type; false when the list is full.
     bool enqueue(int const& type);
     // Copies out and removes the first advisor; true while advisors remain.
     bool dequeue(Leader& out);
     // The node n links from the head, null when n is outside the list.
-    LeaderNode* GetNode(int n);
-    int GetTotal() const { return count; }
-    void KillAllLeaders();
+    LeaderNode* GetNode(int n) { return chain.At(n); }
+    int GetTotal() const { return chain.Count(); }
+    void KillAllLeaders() { chain.Clear(); }
 
 private:
-    int capacity;
-    LeaderNode* head;
-    LeaderNode* tail;
-    int count;
+    int capacity = kCapacity;
+    NodeChain<LeaderNode> chain;  // head, tail and count; owns the nodes
 };

@@ -1,0 +1,48 @@
+#include "game/world/Hive.h"
+
+#include <cstring>
+
+namespace {
+
+// Egg names by race; the empty row (race 12) leaves the name as it was.
+constexpr char const* kEggNames[] = {
+    "BAD",          "Povolnian Eggs",    "Grekkp Eggs",
+    "Mako Eggs",    "Uberfleck Eggs",    "Woot Woot Eggs shouldnt exist",
+    "Mududu Eggs",  "Clucktillian Eggs", "Oblivion Eggs",
+    "Deorian Eggs", "Hampster Eggs",     "Ivinian Eggs",
+    nullptr,        "Probe Eggs",        "Human Eggs",
+};
+constexpr int kRaces = sizeof(kEggNames) / sizeof(kEggNames[0]);
+
+void CopyName(char* dest, std::size_t size, char const* source) {
+    if (size == 0) {
+        return;
+    }
+    std::strncpy(dest, source, size - 1);
+    dest[size - 1] = '\0';
+}
+
+}  // namespace
+
+Hive::Hive() : name{}, type(RACE_INVALID), value(kValue) { CopyName(name, kNameSize, "BAD"); }
+
+void Hive::SetType(CrewType const& race) {
+    int const row = static_cast<int>(race);
+    char const* eggs = (row >= 0 && row < kRaces) ? kEggNames[row] : kEggNames[0];
+    if (eggs != nullptr) {
+        CopyName(name, kNameSize, eggs);
+    }
+    type = race;
+    value = kValue;
+}
+
+void Hive::GetName(char* buffer, std::size_t size) const { CopyName(buffer, size, name); }
+
+void Hive::SetName(char const* text) { CopyName(name, kNameSize, text); }
+
+std::ostream& operator<<(std::ostream& out, Hive& hive) {
+    char name[Hive::kNameSize];
+    hive.GetName(name);
+    out << name << ' ' << hive.GetValue() << ' ' << static_cast<int>(hive.GetType()) << ' ';
+    return out;
+}

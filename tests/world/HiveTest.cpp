@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+#include "game/world/Hive.h"
+#include "game/world/HiveQueue.h"
+
+namespace {
+
+std::string NameOf(Hive const& hive) {
+    char name[Hive::kNameSize];
+    hive.GetName(name);
+    return name;
+}
+
+TEST(Hive, NamesByRace) {
+    Hive hive;
+    EXPECT_EQ(NameOf(hive), "BAD");
+    EXPECT_EQ(static_cast<int>(hive.GetType()), 0);
+    EXPECT_EQ(hive.GetValue(), 90);
+
+    hive.SetType(static_cast<CrewType>(1));
+    EXPECT_EQ(NameOf(hive), "Povolnian Eggs");
+    hive.SetType(static_cast<CrewType>(5));
+    EXPECT_EQ(NameOf(hive), "Woot Woot Eggs shouldnt exist");
+    hive.SetType(static_cast<CrewType>(12));  // no egg name: keeps the last one
+    EXPECT_EQ(NameOf(hive), "Woot Woot Eggs shouldnt exist");
+    EXPECT_EQ(static_cast<int>(hive.GetType()), 12);
+    hive.SetType(static_cast<CrewType>(14));
+    EXPECT_EQ(NameOf(hive), "Human Eggs");
+}
+
+TEST(Hive, LongNameIntoAShortBufferIsCut) {
+    Hive hive;
+    hive.SetType(static_cast<CrewType>(5));
+    char shortName[20];
+    hive.GetName(shortName);
+    EXPECT_STREQ(shortName, "Woot Woot Eggs shou");
+
+    hive.SetName("An egg name far too long for any hive at all");
+    EXPECT_EQ(NameOf(hive).size(), Hive::kNameSize - 1);
+}
+
+TEST(Hive, CopyAndDump) {
+    Hive hive;
+    hive.SetType(static_cast<CrewType>(6));
+    Hive copy;
+    copy = hive;
+    EXPECT_EQ(NameOf(copy), "Mududu Eggs");
+    std::ostringstream out;
+    out << copy;
+    EXPECT_EQ(out.str(), "Mududu Eggs 90 6 ");
+}
+
+TEST(HiveQueue, NeedsTwentyUnitsOfRoom) {
+    HiveQueue hives;
+    EXPECT_FALSE(hives.enqueue(static_cast<CrewType>(1), 19));
+    EXPECT_EQ(hives.GetTotal(), 0);
+    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(1), 20));
+    EXPECT_EQ(hives.GetTotal(), 1);
+}
+
+TEST(HiveQueue, KeepsOrderAndATailWhenEmptied) {
+    HiveQueue hives;
+    hives.enqueue(static_cast<CrewType>(2), 100);
+    hives.enqueue(static_cast<CrewType>(3), 100);
+    EXPECT_EQ(NameOf(hives.GetNode(0)->hive), "Grekkp Eggs");
+    EXPECT_EQ(NameOf(hives.GetNode(1)->hive), "Mako Eggs");
+    EXPECT_EQ(hives.GetNode(2), nullptr);
+    EXPECT_EQ(hives.GetNode(-1), nullptr);
+
+    Hive out;
+    EXPECT_TRUE(hives.dequeue(out));
+    EXPECT_EQ(NameOf(out), "Grekkp Eggs");
+    EXPECT_TRUE(hives.dequeue(out));
+    EXPECT_FALSE(hives.dequeue(out));
+    EXPECT_EQ(hives.GetTotal(), 0);
+
+    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(4), 20));
+    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(1), 20));
+    EXPECT_EQ(NameOf(hives.GetNode(1)->hive), "Povolnian Eggs");
+
+    hives.KillAllHives();
+    EXPECT_EQ(hives.GetTotal(), 0);
+    hives.enqueue(static_cast<CrewType>(13), 20);
+    EXPECT_EQ(NameOf(hives.GetNode(0)->hive), "Probe Eggs");
+}
+
+}  // namespace
