@@ -2,19 +2,15 @@
 
 #include <new>
 
+#include "game/world/ListLinks.h"
+
 BombQueue::BombQueue() : head(nullptr), tail(nullptr), count(0) {}
 
 BombQueue::~BombQueue() { KillAllBombs(); }
 
 BombQueue::BombQueue(BombQueue const& other) : BombQueue() {
     for (BombNode const* from = other.head; from != nullptr; from = from->next) {
-        BombNode* node = new BombNode{from->bomb, nullptr};
-        if (tail == nullptr) {
-            head = node;
-        } else {
-            tail->next = node;
-        }
-        tail = node;
+        links::Append(head, tail, new BombNode{from->bomb, nullptr});
         ++count;
     }
 }
@@ -36,12 +32,7 @@ bool BombQueue::enqueue(Bomb const& bomb, int const& room) {
     if (node == nullptr) {
         return false;
     }
-    if (tail == nullptr) {
-        head = node;
-    } else {
-        tail->next = node;
-    }
-    tail = node;
+    links::Append(head, tail, node);
     ++count;
     return true;
 }
@@ -61,24 +52,10 @@ bool BombQueue::dequeue(Bomb& bomb) {
     return true;
 }
 
-BombNode* BombQueue::GetNode(int index) {
-    if (index < 0 || index >= count) {
-        return nullptr;
-    }
-    BombNode* node = head;
-    for (int i = 0; i < index; ++i) {
-        node = node->next;
-    }
-    return node;
-}
+BombNode* BombQueue::GetNode(int index) { return links::At(head, count, index); }
 
 void BombQueue::KillAllBombs() {
-    while (head != nullptr) {
-        BombNode* next = head->next;
-        delete head;
-        head = next;
-    }
-    tail = nullptr;
+    links::FreeAll(head, tail);
     count = 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "game/world/ListLinks.h"
+
 CrewQueue::CrewQueue(int maxCrew) : maxCrew(maxCrew), head(nullptr), tail(nullptr), total(0) {}
 
 CrewQueue::~CrewQueue() { KillAllCrew(); }
@@ -31,36 +33,17 @@ void CrewQueue::AppendCopies(CrewQueue const& source) {
     for (CrewNode const* from = source.head; from != nullptr; from = from->next) {
         CrewNode* node = new CrewNode;
         node->crew = from->crew;
-        if (tail == nullptr) {
-            head = node;
-        } else {
-            tail->next = node;
-        }
-        tail = node;
+        links::Append(head, tail, node);
         ++total;
     }
 }
 
 void CrewQueue::KillAllCrew() {
-    while (head != nullptr) {
-        CrewNode* next = head->next;
-        delete head;
-        head = next;
-    }
-    tail = nullptr;
+    links::FreeAll(head, tail);
     total = 0;
 }
 
-CrewNode* CrewQueue::GetCrewNode(int index) {
-    if (index < 0 || index >= total) {
-        return nullptr;
-    }
-    CrewNode* node = head;
-    for (int i = 0; i < index; ++i) {
-        node = node->next;
-    }
-    return node;
-}
+CrewNode* CrewQueue::GetCrewNode(int index) { return links::At(head, total, index); }
 
 bool CrewQueue::enqueue(CrewType const& race, bool const& female) {
     if (isfull()) {
@@ -71,14 +54,8 @@ bool CrewQueue::enqueue(CrewType const& race, bool const& female) {
         return false;
     }
     node->crew.SetType(race, female);
-    node->next = nullptr;
+    links::Append(head, tail, node);
     ++total;
-    if (head == nullptr) {
-        head = node;
-    } else {
-        tail->next = node;
-    }
-    tail = node;
     return true;
 }
 
@@ -91,32 +68,15 @@ bool CrewQueue::enqueue(Crew const& member) {
         return false;
     }
     node->crew = member;
+    links::Push(head, tail, node);
     ++total;
-    node->next = head;
-    head = node;
-    if (tail == nullptr) {
-        tail = node;
-    }
     return true;
 }
 
 bool CrewQueue::dequeue(Crew& member) {
-    CrewNode* before = nullptr;
-    CrewNode* node = head;
-    while (node != nullptr && &node->crew != &member) {
-        before = node;
-        node = node->next;
-    }
+    CrewNode* node = links::Unlink(head, tail, [&member](CrewNode const& n) { return &n.crew == &member; });
     if (node == nullptr) {
         return false;  // not in this list: nothing changes
-    }
-    if (before == nullptr) {
-        head = node->next;
-    } else {
-        before->next = node->next;
-    }
-    if (node == tail) {
-        tail = before;
     }
     delete node;
     --total;
@@ -142,37 +102,22 @@ void CrewQueue::MoveNode(int from, int to) {
         return;  // already there
     }
     CrewNode* target = to >= 1 && to < total ? GetCrewNode(to) : nullptr;  // the node to stand in front of
-    CrewNode* before = from == 0 ? nullptr : GetCrewNode(from - 1);
-    CrewNode* node = before == nullptr ? head : before->next;
-
-    // Unlink.
-    if (before == nullptr) {
-        head = node->next;
-    } else {
-        before->next = node->next;
-    }
-    if (node == tail) {
-        tail = before;
-    }
-    node->next = nullptr;
-
-    // Relink.
-    if (to == 0 || (target != nullptr && target == head)) {
-        node->next = head;
-        head = node;
+    CrewNode* moving = GetCrewNode(from);
+    CrewNode* node = links::Unlink(head, tail, [moving](CrewNode const& n) { return &n == moving; });
+    if (to == 0) {
+        links::Push(head, tail, node);
     } else if (target == nullptr) {
-        tail->next = node;
-        tail = node;
+        links::Append(head, tail, node);
     } else {
+        // In front of the target. It is never the head here: a target behind
+        // the moving node stood at index 2 or more, one in front of it at 1
+        // or more, so a node precedes it after the unlink.
         CrewNode* in = head;
         while (in->next != target) {
             in = in->next;
         }
         node->next = target;
         in->next = node;
-    }
-    if (node->next == nullptr) {
-        tail = node;
     }
 }
 

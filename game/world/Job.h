@@ -4,8 +4,8 @@
 
 enum Job : int {
     JOB_IDLE = 0,
-    JOB_GUNNER = 1,  // in a plasma gun turret
-    JOB_SPECIAL_DUTY = 2,
+    JOB_GUNNER = 1,      // in a plasma gun turret
+    JOB_FACTOR_SIX = 2,  // the duty the crew card calls factor 6
     JOB_RESEARCH = 3,
     JOB_UNUSED_4 = 4,
     JOB_UNUSED_5 = 5,

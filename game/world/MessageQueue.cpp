@@ -1,6 +1,7 @@
 #include "game/world/MessageQueue.h"
 
 #include "game/ui/GuiFunctions.h"
+#include "game/world/ListLinks.h"
 
 namespace {
 
@@ -36,32 +37,16 @@ void MessageQueue::enqueue(char const* const text, int type) {
     }
 }
 
-MessageNode* MessageQueue::GetNode(int n) {
-    if (n < 0 || n >= count) {
-        return nullptr;
-    }
-    MessageNode* node = head;
-    for (int i = 0; i < n; ++i) {
-        node = node->next;
-    }
-    return node;
-}
+MessageNode* MessageQueue::GetNode(int n) { return links::At(head, count, n); }
 
 bool MessageQueue::Remove(MessageNode* node) {
-    if (head == nullptr || node == nullptr) {
-        return false;
+    MessageNode* tail = nullptr;  // the queue keeps none; the unlink needs one to follow
+    for (MessageNode* last = head; last != nullptr; last = last->next) {
+        tail = last;
     }
-    if (node == head) {
-        head = node->next;
-    } else {
-        MessageNode* before = head;
-        while (before->next != nullptr && before->next != node) {
-            before = before->next;
-        }
-        if (before->next == nullptr) {
-            return false;  // not one of ours
-        }
-        before->next = node->next;
+    if (node == nullptr ||
+        links::Unlink(head, tail, [node](MessageNode const& n) { return &n == node; }) == nullptr) {
+        return false;  // an empty queue, or not one of ours: nothing changes
     }
     delete node;
     --count;
@@ -69,11 +54,8 @@ bool MessageQueue::Remove(MessageNode* node) {
 }
 
 void MessageQueue::KillAllMessages() {
-    while (head != nullptr) {
-        MessageNode* next = head->next;
-        delete head;
-        head = next;
-    }
+    MessageNode* tail = nullptr;
+    links::FreeAll(head, tail);
     count = 0;
 }
 

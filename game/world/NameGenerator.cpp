@@ -18,8 +18,8 @@ int Draw(int count) {
 int Draw(NameTable table) { return Draw(static_cast<int>(table.size())); }
 
 void Append(char (&name)[Crew::kNameSize], char c) {
-    char const piece[2] = {c, '\0'};
-    StringAppend(name, piece);
+    char const one[2] = {c, '\0'};
+    StringAppend(name, one);
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -47,7 +47,7 @@ void WootWootName(char (&name)[Crew::kNameSize]) {
     }
 }
 
-void TwoPieces(char (&name)[Crew::kNameSize], NameTable first, NameTable second) {
+void StemAndEnding(char (&name)[Crew::kNameSize], NameTable first, NameTable second) {
     int const a = Draw(first);
     int const b = Draw(second);
     StringAppend(name, first[a]);
@@ -88,19 +88,19 @@ void MakeName(CrewType const& race, char* const name, bool const& female) {
             StringAppend(built, female ? kGrekkpFemale[c] : kGrekkpMale[b]);
             break;
         }
-        case RACE_MAKO: TwoPieces(built, kMakoStem, kMakoEnding); break;
-        case RACE_UBERFLECK: TwoPieces(built, kUberfleckStem, kUberfleckEnding); break;
+        case RACE_MAKO: StemAndEnding(built, kMakoStem, kMakoEnding); break;
+        case RACE_UBERFLECK: StemAndEnding(built, kUberfleckStem, kUberfleckEnding); break;
         case RACE_WOOT_WOOT: WootWootName(built); break;
-        case RACE_MUDUDU: TwoPieces(built, kMududuStem, kMududuEnding); break;
-        case RACE_OBLIVION: TwoPieces(built, kOblivionStem, kOblivionEnding); break;
-        case RACE_DEORIAN: TwoPieces(built, kDeorianStem, kDeorianEnding); break;
+        case RACE_MUDUDU: StemAndEnding(built, kMududuStem, kMududuEnding); break;
+        case RACE_OBLIVION: StemAndEnding(built, kOblivionStem, kOblivionEnding); break;
+        case RACE_DEORIAN: StemAndEnding(built, kDeorianStem, kDeorianEnding); break;
         case RACE_HAMPSTER: StringAppend(built, kHampsterPet[Draw(kHampsterPet)]); break;
         case RACE_IVINIAN:
             // A tree's beginning with a flower's end, or the other way round.
             if (Draw(2) == 0) {
-                TwoPieces(built, kIvinianTreeStem, kIvinianFlowerEnd);
+                StemAndEnding(built, kIvinianTreeStem, kIvinianFlowerEnd);
             } else {
-                TwoPieces(built, kIvinianFlowerStem, kIvinianTreeEnd);
+                StemAndEnding(built, kIvinianFlowerStem, kIvinianTreeEnd);
             }
             break;
         case RACE_PROBE:

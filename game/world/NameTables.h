@@ -1,4 +1,4 @@
-// The pieces crew names are made of, race by race. Each table holds exactly
+// The fragments crew names are made of, race by race. Each table holds exactly
 // as many rows as the generator draws from, none longer than its limit, so
 // that every name fits the 19 characters of a crew member's name.
 #pragma once

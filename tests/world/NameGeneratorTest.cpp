@@ -99,7 +99,7 @@ TEST(NameTables, ReadAsNamesOfTheirRace) {
                                [](char const* a, char const* b) { return std::strcmp(a, b) < 0; }));
     EXPECT_TRUE(std::is_sorted(kHumanFemale.begin(), kHumanFemale.end(),
                                [](char const* a, char const* b) { return std::strcmp(a, b) < 0; }));
-    // First pieces start with a capital, second pieces are lower case, except
+    // Stems start with a capital, endings are lower case, except
     // the hyphened second given names of the double names.
     for (NameTable stems : {kGrekkpStem, kMakoStem, kUberfleckStem, kMududuStem, kOblivionStem, kDeorianStem,
                             kIvinianTreeStem, kIvinianFlowerStem}) {
@@ -141,7 +141,7 @@ TEST(MakeName, PovolnianDrawsSixTimesWhateverItUses) {
     EXPECT_EQ(used, 6u);
 }
 
-TEST(MakeName, TwoPieceRacesJoinAStemAndAnEnding) {
+TEST(MakeName, StemRacesJoinAStemAndAnEnding) {
     std::size_t used = 0;
     EXPECT_EQ(Name(RACE_GREKKP, true, {0, 0, 0}, &used), "Abantundia");
     EXPECT_EQ(used, 3u);
