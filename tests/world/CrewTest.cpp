@@ -86,42 +86,6 @@ TEST(Crew, ARaceOutsideTheTableReadsAsTheInvalidRow) {
     EXPECT_EQ(NameOf(crew), "BAD");
 }
 
-TEST(Crew, EachRaceGetsItsRow) {
-    struct Row {
-        CrewType race;
-        int performance, navigation, maintenance, research, military;
-        Job job;
-        bool canChange, flag;
-    };
-    Row const rows[] = {
-        {RACE_GREKKP, 50, 6, 6, 6, 6, JOB_IDLE, false, true},
-        {RACE_MAKO, 50, 10, 8, 1, 5, JOB_REPAIR_SHIP, false, true},
-        {RACE_UBERFLECK, 50, 1, 10, 5, 8, JOB_REPAIR_SHIP, false, true},
-        {RACE_WOOT_WOOT, 50, 9, 9, 3, 9, JOB_GUNNER, false, false},
-        {RACE_MUDUDU, 50, 8, 5, 1, 10, JOB_GUNNER, false, true},
-        {RACE_OBLIVION, 50, 1, 8, 8, 1, JOB_RESEARCH, false, false},
-        {RACE_DEORIAN, 100, 3, 3, 4, 4, JOB_IDLE, true, true},
-        {RACE_HAMPSTER, 50, 1, 1, 1, 10, JOB_IDLE, true, false},
-        {RACE_IVINIAN, 50, 5, 1, 1, 5, JOB_IDLE, false, true},
-        {RACE_PROBE, 50, 4, 4, 4, 4, JOB_IDLE, false, false},
-        {RACE_HUMAN, 0, 4, 4, 4, 4, JOB_IDLE, true, false},
-    };
-    for (Row const& row : rows) {
-        Crew crew;
-        crew.SetType(row.race, false);
-        EXPECT_EQ(crew.GetRace(), row.race);
-        EXPECT_EQ(crew.GetPerformance(), row.performance) << row.race;
-        EXPECT_EQ(crew.GetNavigation(), row.navigation) << row.race;
-        EXPECT_EQ(crew.GetMaintenance(), row.maintenance) << row.race;
-        EXPECT_EQ(crew.GetResearch(), row.research) << row.race;
-        EXPECT_EQ(crew.GetMilitary(), row.military) << row.race;
-        EXPECT_EQ(crew.GetJob(), row.job) << row.race;
-        EXPECT_EQ(crew.GetCanChangePerformance(), row.canChange) << row.race;
-        EXPECT_EQ(crew.GetRaceFlag(), row.flag) << row.race;
-        EXPECT_NE(NameOf(crew), "BAD") << row.race;
-    }
-}
-
 TEST(Crew, OnlySomeRacesChangePerformanceWithinZeroToHundred) {
     Crew human;
     human.SetType(RACE_HUMAN, true);
