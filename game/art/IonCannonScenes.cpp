@@ -208,30 +208,30 @@ constexpr char const* kMtnGlyphs[] = {
 };
 constexpr char const* kMtnKeys[] = {
     "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwlllwwwwwwwwwwwlllwwwwww",
-    "wwwwwwlllllwwwllllwwllllllwww",
+    "wwwwwwwllwwwwwwwwwwwwllwwwwww",
+    "wwllwllllllwwllllwwllllllwllw",
     "wllllllllllllllllllllllllllll",
-    "gLgYgcLgYgLgLuuuuuugLYgcLgYgL",
-    "GgGGcGGgGGcGGGuuuuGGgGcGGgGGc",
+    "gYGgYgGYggYGuuuuuucgGggYGgYgG",
+    "GgYGgGcgGcggGuuuuGgYgGYgGgYgY",
 };
 constexpr ArtLayer kMtnLayers[] = {{1, 10, kMtnGlyphs, kMtnKeys}};
 
 // ---- Desert: saguaro cacti on rolling dunes.
 constexpr ColourKey kDesertPalette[] = {{'g', 2}, {'s', 110}};
 constexpr char const* kDesertGlyphs[] = {
-    "   ║                   ║     ",
-    "  ║║║                 ║║  ║  ",
-    "  ╙║╜       ║       ▒▒╙║▒▒║▒ ",
-    "▒▒ ║ ▒▒▒▒▒▒║║║ ▒▒▒▒▒▒▒▒║▒▒╜▒▒",
-    "▒▒▒▒▒▒▒  ▒▒╙║╜▒▒▒▒▒   ▒▒▒▒▒▒▒",
-    "  ▒▒▒▒▒▒▒  ║  ▒▒▒▒▒▒▒▒▒   ▒▒▒",
+    "   ║                    ║    ",
+    "  ║║║                  ║║║   ",
+    "  ╙║╜       ║          ╙║╜▒▒ ",
+    "▒▒▒║▒▒▒▒  ▒║║║▒▒▒▒▒▒▒▒▒▒║▒▒▒▒",
+    "▒▒▒▒▒▒  ▒▒▒╙║╜▒▒▒▒▒▒  ▒▒▒▒▒▒▒",
+    "▒▒▒▒    ▒▒▒▒║▒▒▒▒▒▒▒    ▒▒▒▒▒",
 };
 constexpr char const* kDesertKeys[] = {
     "ggggggggggggggggggggggggggggg",
     "ggggggggggggggggggggggggggggg",
-    "gggggggggggggggggggssgggssgsg",
-    "ssgggssssssgggsssssssssgssgss",
-    "ssssssssssssgggssssssssssssss",
+    "ggggggggggggggggggggggggggsss",
+    "sssgsssssssgggssssssssssgssss",
+    "sssssssssssgggsssssssssssssss",
     "ssssssssssssgssssssssssssssss",
 };
 constexpr ArtLayer kDesertLayers[] = {{1, 10, kDesertGlyphs, kDesertKeys}};
