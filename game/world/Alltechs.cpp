@@ -4,6 +4,9 @@
 #include <cstring>
 #include <utility>
 
+#include "game/world/CrewQueue.h"
+#include "game/world/Globals.h"
+
 namespace {
 
 struct TechRow {
@@ -85,6 +88,21 @@ std::array<TechBase, Alltechs::kTechCount> BuildTree(std::index_sequence<I...>) 
 }  // namespace
 
 Alltechs::Alltechs() : techPoints(0), techs(BuildTree(std::make_index_sequence<kTechCount>{})) {}
+
+int Alltechs::GetTotalTech() { return GetTotalTech(*Globals::GetMothership()->GetCrewQueue()); }
+
+int Alltechs::GetTotalTech(CrewQueue& crew) {
+    int const members = crew.GetTotal();
+    int total = 0;
+    for (int i = 0; i < members; ++i) {
+        Crew const& member = crew.GetCrewNode(i)->crew;
+        if (member.GetJob() == 3) {
+            total += member.GetResearch() * member.GetPerformance();
+        }
+    }
+    techPoints = total / 150;
+    return techPoints;
+}
 
 void Alltechs::Update(TechBase& tech) {
     if (tech.GetPercent() < 100.0 || tech.GetUpdated()) {

@@ -5,11 +5,17 @@
 
 #include "game/world/TechBase.h"
 
+class CrewQueue;
+
 class Alltechs {
 public:
     static constexpr int kTechCount = 54;
 
     Alltechs();
+
+    // The research crew's skill times performance, summed, then divided by 150; remembered.
+    int GetTotalTech();
+    int GetTotalTech(CrewQueue& crew);
 
     int GetTechPoints() const { return techPoints; }
     void SetTechPerc(int points) { techPoints = points; }

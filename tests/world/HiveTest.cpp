@@ -19,20 +19,20 @@ TEST(Hive, NamesByRace) {
     EXPECT_EQ(static_cast<int>(hive.GetType()), 0);
     EXPECT_EQ(hive.GetValue(), 90);
 
-    hive.SetType(static_cast<CrewType>(1));
+    hive.SetType(RACE_POVOLNIAN);
     EXPECT_EQ(NameOf(hive), "Povolnian Eggs");
-    hive.SetType(static_cast<CrewType>(5));
+    hive.SetType(RACE_WOOT_WOOT);
     EXPECT_EQ(NameOf(hive), "Woot Woot Eggs shouldnt exist");
-    hive.SetType(static_cast<CrewType>(12));  // no egg name: keeps the last one
+    hive.SetType(RACE_BLOB);  // no egg name: keeps the last one
     EXPECT_EQ(NameOf(hive), "Woot Woot Eggs shouldnt exist");
     EXPECT_EQ(static_cast<int>(hive.GetType()), 12);
-    hive.SetType(static_cast<CrewType>(14));
+    hive.SetType(RACE_HUMAN);
     EXPECT_EQ(NameOf(hive), "Human Eggs");
 }
 
 TEST(Hive, LongNameIntoAShortBufferIsCut) {
     Hive hive;
-    hive.SetType(static_cast<CrewType>(5));
+    hive.SetType(RACE_WOOT_WOOT);
     char shortName[20];
     hive.GetName(shortName);
     EXPECT_STREQ(shortName, "Woot Woot Eggs shou");
@@ -43,7 +43,7 @@ TEST(Hive, LongNameIntoAShortBufferIsCut) {
 
 TEST(Hive, CopyAndDump) {
     Hive hive;
-    hive.SetType(static_cast<CrewType>(6));
+    hive.SetType(RACE_MUDUDU);
     Hive copy;
     copy = hive;
     EXPECT_EQ(NameOf(copy), "Mududu Eggs");
@@ -54,16 +54,16 @@ TEST(Hive, CopyAndDump) {
 
 TEST(HiveQueue, NeedsTwentyUnitsOfRoom) {
     HiveQueue hives;
-    EXPECT_FALSE(hives.enqueue(static_cast<CrewType>(1), 19));
+    EXPECT_FALSE(hives.enqueue(RACE_POVOLNIAN, 19));
     EXPECT_EQ(hives.GetTotal(), 0);
-    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(1), 20));
+    EXPECT_TRUE(hives.enqueue(RACE_POVOLNIAN, 20));
     EXPECT_EQ(hives.GetTotal(), 1);
 }
 
 TEST(HiveQueue, KeepsOrderAndATailWhenEmptied) {
     HiveQueue hives;
-    hives.enqueue(static_cast<CrewType>(2), 100);
-    hives.enqueue(static_cast<CrewType>(3), 100);
+    hives.enqueue(RACE_GREKKP, 100);
+    hives.enqueue(RACE_MAKO, 100);
     EXPECT_EQ(NameOf(hives.GetNode(0)->hive), "Grekkp Eggs");
     EXPECT_EQ(NameOf(hives.GetNode(1)->hive), "Mako Eggs");
     EXPECT_EQ(hives.GetNode(2), nullptr);
@@ -76,13 +76,13 @@ TEST(HiveQueue, KeepsOrderAndATailWhenEmptied) {
     EXPECT_FALSE(hives.dequeue(out));
     EXPECT_EQ(hives.GetTotal(), 0);
 
-    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(4), 20));
-    EXPECT_TRUE(hives.enqueue(static_cast<CrewType>(1), 20));
+    EXPECT_TRUE(hives.enqueue(RACE_UBERFLECK, 20));
+    EXPECT_TRUE(hives.enqueue(RACE_POVOLNIAN, 20));
     EXPECT_EQ(NameOf(hives.GetNode(1)->hive), "Povolnian Eggs");
 
     hives.KillAllHives();
     EXPECT_EQ(hives.GetTotal(), 0);
-    hives.enqueue(static_cast<CrewType>(13), 20);
+    hives.enqueue(RACE_PROBE, 20);
     EXPECT_EQ(NameOf(hives.GetNode(0)->hive), "Probe Eggs");
 }
 

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "game/world/Alltechs.h"
+#include "game/world/CrewQueue.h"
+#include "game/world/Globals.h"
 #include "game/world/TechBase.h"
 
 namespace {
@@ -166,6 +168,24 @@ TEST(Alltechs, BranchesAcrossGroups) {
     EXPECT_EQ(tree.FindTech("F5")->GetRequirements(), 1);
     EXPECT_FALSE(tree.FindTech("F5")->IsResearchable());
     EXPECT_EQ(OpenIds(tree), "A1 B4 B6 B7 C1 D1 F3 F4 ");
+}
+
+TEST(Alltechs, ResearchCapabilityCountsResearchersOnly) {
+    Alltechs tree;
+    CrewQueue crew(10);
+    EXPECT_EQ(tree.GetTotalTech(crew), 0);
+    crew.enqueue(RACE_MAKO, false);  // a mechanic adds nothing
+    for (int i = 0; i < 4; ++i) {
+        crew.enqueue(RACE_POVOLNIAN, true);
+    }
+    // Four times research 10 x performance 50, divided once: 2000 / 150.
+    EXPECT_EQ(tree.GetTotalTech(crew), 13);
+    EXPECT_EQ(tree.GetTechPoints(), 13);
+    crew.GetCrewNode(1)->crew.SetJob(JOB_IDLE);
+    EXPECT_EQ(tree.GetTotalTech(crew), 10);
+
+    // The ship's own twenty Povolnians research from the start.
+    EXPECT_EQ(Globals::GetTechs()->GetTotalTech(), 10000 / 150);
 }
 
 }  // namespace
