@@ -1,0 +1,129 @@
+#include "game/screens/MainDeck.h"
+
+#include <array>
+
+#include "game/art/ShipArt.h"
+#include "game/screens/RoomTags.h"
+#include "game/ui/ColorFunctions.h"
+#include "game/ui/GuiFunctions.h"
+
+namespace {
+
+constexpr int kPictureColour = 15;
+constexpr int kShieldColour = 10;
+constexpr int kTagColour = 15;
+
+constexpr int kHeaderRow = 19;
+constexpr int kFirstLineRow = 20;
+constexpr int kHeaderColour = 32;  // black on green
+constexpr int kLineColour = 128;   // black on dark grey
+constexpr int kLineWidth = 76;
+
+struct RoomDescription {
+    char const* header;
+    char const* lines[3];
+};
+
+constexpr std::array<RoomDescription, kDeckRooms> kDescriptions = {{
+    {" NAVIGATION:",
+     {"This is the bridge of the super mothership. You can navigate the mothership",
+      "from this room. You can also check on the status of the sectors on the", "ground below."}},
+    {" LIBRARY:",
+     {"This is the captain's quarters where you can look up information about",
+      "anything using the intergalactinet. You can also look up information about",
+      "your crew members. This is also where you can summon your advisors for help."}},
+    {" RESEARCH:",
+     {"This is the Scientific Research Facility. You can start, check on and end",
+      "scientific research. You can also send and recieve radio transmissions from", "the enemy forces."}},
+    {" ENGINEERING:",
+     {"This is the Engineering Department. You can check the status of your ships",
+      "and order the maintenance and repair of them. You can also do really cool",
+      "stuff like build new ships and weapons."}},
+    {" LIVING:",
+     {"This is the crew's living quarters. Here you can assign your crew different",
+      "jobs and positions. You can also have a few cups of coffee with your crew",
+      "and see the status of their morale."}},
+    {" CARGO:",
+     {"This is the Cargo Space. You can check on the inventory of the mothership",
+      "here, including fuel, food, material resources, weaponry, bowling shoes and", "more!"}},
+    {" DOCKING:",
+     {"This is the Docking Bay. Here you can launch ships, saucers and capsules to",
+      "the planet below. This area is also the staging area for loading the ships",
+      "with supplies and crew. This place is thursday like grapes."}},
+    {" SUPER FREIGHTER:",
+     {"The super freighter is in orbit! You can shuttle across and purchase and",
+      "recruit new mercinaries. You can also schmooz with the sleeze of the galaxy.",
+      "You can also make money here either by gambling or selling your artifacts."}},
+}};
+
+// Where each arrow leads, by room: Left, Up, Right, Down; -1 leads nowhere.
+constexpr int kNowhere = -1;
+constexpr int kSuperFreighter = static_cast<int>(DeckRoom::SuperFreighter);
+constexpr std::array<std::array<int, 4>, kDeckRooms> kMoves = {{
+    {kNowhere, kNowhere, 2, kNowhere},  // bridge
+    {kNowhere, 2, 3, kSuperFreighter},  // library
+    {0, 4, 5, 1},                       // research
+    {1, kNowhere, 6, kNowhere},         // engineering
+    {kNowhere, kNowhere, kNowhere, 2},  // living quarters
+    {2, kNowhere, kNowhere, 6},         // cargo
+    {3, 5, kNowhere, kNowhere},         // docking bay
+    {kNowhere, 1, kNowhere, kNowhere},  // Super Freighter
+}};
+
+// The rooms' tags as the shielded picture draws them, bridge first.
+constexpr DeckRoom kShieldedTagOrder[] = {DeckRoom::Navigation, DeckRoom::Living,      DeckRoom::Research,
+                                          DeckRoom::Library,    DeckRoom::Engineering, DeckRoom::Cargo,
+                                          DeckRoom::Docking};
+
+}  // namespace
+
+void DrawShipPicture(con::Handle hOut, bool shielded, bool freighterPresent) {
+    SetColor(15);
+    con::ClearConsole();
+    con::CursorInfo const hidden{100, false};
+    con::SetConsoleCursorInfo(hOut, &hidden);
+    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    int const colour = shielded ? kShieldColour : kPictureColour;
+    for (int row = 0; row < kShipPictureRows; ++row) {
+        PrintAt(ShipPictureRow(shielded, row).c_str(), 0, row, colour);
+    }
+    if (shielded) {
+        for (DeckRoom room : kShieldedTagOrder) {
+            DrawRoomTag(room, kTagColour);
+        }
+    }
+    if (freighterPresent) {
+        DrawSuperFreighterTag(kTagColour);
+    }
+}
+
+void DrawRoomDescription(DeckRoom room) {
+    int const index = static_cast<int>(room);
+    if (index < 0 || index >= kDeckRooms) {
+        return;
+    }
+    RoomDescription const& description = kDescriptions[static_cast<std::size_t>(index)];
+    PrintPadded(description.header, 0, kHeaderRow, kHeaderColour, con::kColumns);
+    for (int i = 0; i < 3; ++i) {
+        int const row = kFirstLineRow + i;
+        PrintAt("  ", 0, row, kHeaderColour);
+        PrintPadded(description.lines[i], 2, row, kLineColour, kLineWidth);
+        PrintAt("  ", 2 + kLineWidth, row, kHeaderColour);
+    }
+}
+
+DeckRoom DeckRoomAfterMove(DeckRoom room, uint16_t virtualKey, bool freighterPresent) {
+    int const index = static_cast<int>(room);
+    if (index < 0 || index >= kDeckRooms || virtualKey < con::VK_LEFT || virtualKey > con::VK_DOWN) {
+        return room;
+    }
+    int const target = kMoves[static_cast<std::size_t>(index)][virtualKey - con::VK_LEFT];
+    if (target == kNowhere) {
+        return room;
+    }
+    bool const freighterMove = target == kSuperFreighter || index == kSuperFreighter;
+    if (freighterMove && !freighterPresent) {
+        return room;
+    }
+    return static_cast<DeckRoom>(target);
+}

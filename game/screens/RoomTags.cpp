@@ -1,0 +1,42 @@
+#include "game/screens/RoomTags.h"
+
+#include "game/art/RoomTagArt.h"
+#include "game/ui/GuiFunctions.h"
+#include "platform/Console.h"
+
+namespace {
+
+void DrawTagPieces(int room, int colour) {
+    for (TagPiece const& piece : RoomTagPieces(room)) {
+        PrintAt(piece.bytes.c_str(), piece.x, piece.y, colour);
+    }
+}
+
+constexpr int kBlinkRed = 12;
+constexpr int kBlinkYellow = 14;
+constexpr int kBlinkPauseMs = 80;
+constexpr int kBlinkTimes = 3;
+
+}  // namespace
+
+void DrawNavigationTag(int colour) { DrawTagPieces(0, colour); }
+void DrawLibraryTag(int colour) { DrawTagPieces(1, colour); }
+void DrawResearchTag(int colour) { DrawTagPieces(2, colour); }
+void DrawEngineeringTag(int colour) { DrawTagPieces(3, colour); }
+void DrawLivingQuartersTag(int colour) { DrawTagPieces(4, colour); }
+void DrawCargoTag(int colour) { DrawTagPieces(5, colour); }
+void DrawDockingTag(int colour) { DrawTagPieces(6, colour); }
+void DrawSuperFreighterTag(int colour) { DrawTagPieces(7, colour); }
+
+void DrawRoomTag(DeckRoom room, int colour) { DrawTagPieces(static_cast<int>(room), colour); }
+
+void BlinkRoomTag(DeckRoom room) {
+    for (int i = 0; i < kBlinkTimes; ++i) {
+        DrawRoomTag(room, kBlinkRed);
+        con::Sleep(kBlinkPauseMs);
+        DrawRoomTag(room, kBlinkYellow);
+        con::Sleep(kBlinkPauseMs);
+    }
+    DrawRoomTag(room, kBlinkRed);
+    con::Sleep(kBlinkPauseMs);
+}
