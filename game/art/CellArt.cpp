@@ -23,11 +23,12 @@ int ColourOf(std::span<ColourKey const> palette, char key) {
 }
 
 void DrawLayer(std::span<ColourKey const> palette, ArtLayer const& layer, int x, int y) {
+    bool const oneKeyRow = layer.keys.size() == 1;
     std::size_t const rows =
-        layer.glyphs.size() < layer.keys.size() ? layer.glyphs.size() : layer.keys.size();
+        oneKeyRow || layer.glyphs.size() < layer.keys.size() ? layer.glyphs.size() : layer.keys.size();
     for (std::size_t row = 0; row < rows; ++row) {
         std::string const glyphs = con::Utf8ToCp437(layer.glyphs[row]);
-        std::string const keys = layer.keys[row];
+        std::string const keys = layer.keys[oneKeyRow ? 0 : row];
         std::size_t const cells = glyphs.size() < keys.size() ? glyphs.size() : keys.size();
         std::size_t start = 0;
         while (start < cells) {

@@ -17,8 +17,8 @@ inline constexpr char kUntouched = '.';
 
 // One layer of a picture. Glyph rows are written in UTF-8 with the Unicode
 // look-alikes of code page 437 ("░▒▓█▄▀╔═╗", "⌂▲♣"), one glyph per cell; key
-// rows hold one key per cell. The layer's top-left cell sits at (dx, dy)
-// from the point the picture is drawn at.
+// rows hold one key per cell; a single key row serves every glyph row. The
+// layer's top-left cell sits at (dx, dy) from the point the picture is drawn at.
 struct ArtLayer {
     int dx;
     int dy;

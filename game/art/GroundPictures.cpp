@@ -59,9 +59,12 @@ void ViewScreenStars(int x, int y) { art::DrawCellArt(art::kViewScreenStars, x, 
 void ViewScreenNoVisual(int x, int y) { art::DrawCellArt(art::kViewScreenNoVisual, x, y); }
 
 void ViewScreenClose(int x, int y) {
-    art::DrawCellArt(art::kViewScreenClose, x, y);
-    std::string const blanks(art::kChargeLineWidth, ' ');
-    PrintAt(blanks.c_str(), art::kChargeLineX, art::kChargeLineY, art::kChargeLineColour);
+    std::string const view(art::kViewWidth, ' ');
+    for (int dy = 0; dy < art::kCloseRows; ++dy) {
+        PrintAt(view.c_str(), x, y + dy, art::kCloseColour);
+    }
+    std::string const chargeLine(art::kChargeLineWidth, ' ');
+    PrintAt(chargeLine.c_str(), art::kChargeLineX, art::kChargeLineY, art::kChargeLineColour);
 }
 
 void DestroyFarm(int x, int y) { art::DrawCellArt(art::kDestroyFarm, x, y); }

@@ -8,17 +8,17 @@ namespace {
 
 // ---- The view screen: a frame of light shade around a starry sky.
 constexpr ColourKey kViewPalette[] = {{'f', 14}, {'s', 15}};
-constexpr char const* kStarsGlyphs[] = {
+constexpr char const* kFrameGlyphs[] = {
     "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
-    "░  .         .        .     . ░",
-    "░        .        .           ░",
-    "░ .    .            .     .   ░",
-    "░            .   .            ░",
-    "░    .                  .   . ░",
-    "░          .     .            ░",
-    "░ .              .       .    ░",
-    "░      .     .         .      ░",
-    "░   .               .      .  ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
+    "░                             ░",
     "░                             ░",
     "░                             ░",
     "░                             ░",
@@ -27,17 +27,17 @@ constexpr char const* kStarsGlyphs[] = {
     "░                             ░",
     "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
 };
-constexpr char const* kStarsKeys[] = {
+constexpr char const* kFrameKeys[] = {
     "fffffffffffffffffffffffffffffff",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
-    "fsssssssssssssssssssssssssssssf",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
+    "f.............................f",
     "f.............................f",
     "f.............................f",
     "f.............................f",
@@ -46,91 +46,33 @@ constexpr char const* kStarsKeys[] = {
     "f.............................f",
     "fffffffffffffffffffffffffffffff",
 };
-constexpr ArtLayer kStarsLayers[] = {{0, 0, kStarsGlyphs, kStarsKeys}};
+constexpr char const* kSkyGlyphs[] = {
+    "  .         .        .     . ",
+    "        .        .           ",
+    " .    .            .     .   ",
+    "            .   .            ",
+    "    .                  .   . ",
+    "          .     .            ",
+    " .              .       .    ",
+    "      .     .         .      ",
+    "   .               .      .  ",
+};
+constexpr char const* kSkyKeys[] = {
+    "sssssssssssssssssssssssssssss",
+};
+constexpr ArtLayer kStarsLayers[] = {{0, 0, kFrameGlyphs, kFrameKeys}, {1, 1, kSkyGlyphs, kSkyKeys}};
 
 // Without a picture only the frame is drawn, and the top of the inside blanked
 // where the static starts.
-constexpr char const* kNoVisualKeys[] = {
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffff.................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "fffffffffffffffffffffffffffffff",
-};
 constexpr char const* kNoVisualGlyphs[] = {
-    "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
+    "                             ",
+    "            ",
 };
-constexpr ArtLayer kNoVisualLayers[] = {{0, 0, kNoVisualGlyphs, kNoVisualKeys}};
-
-constexpr char const* kBlankView[] = {
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
-    "                               ",
+constexpr char const* kNoVisualKeys[] = {
+    "fffffffffffffffffffffffffffff",
+    "ffffffffffff",
 };
-constexpr char const* kBlankViewKeys[] = {
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-    "fffffffffffffffffffffffffffffff",
-};
-constexpr ArtLayer kCloseLayers[] = {{0, 0, kBlankView, kBlankViewKeys}};
+constexpr ArtLayer kNoVisualLayers[] = {{0, 0, kFrameGlyphs, kFrameKeys}, {1, 1, kNoVisualGlyphs, kNoVisualKeys}};
 
 // ---- Farm Land: a red barn and a silo, a fence on the horizon, wheat in rows.
 constexpr ColourKey kFarmPalette[] = {{'b', 1},  {'r', 4},  {'n', 6},  {'y', 14},
@@ -355,20 +297,6 @@ constexpr ArtLayer kAftermathLayers[] = {{1, 10, kAftermathGlyphs, kAftermathKey
 constexpr ColourKey kStaticPalette[] = {{'w', 15}};
 constexpr char const* kStaticKeys[] = {
     "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
 };
 constexpr char const* kStatic1Glyphs[] = {
     "▒░░░░░░░▓░▓░░▒▒░▒▒▒▒░░▒░░░░▒░",
@@ -431,7 +359,6 @@ constexpr ArtLayer kStatic3Layers[] = {{1, 1, kStatic3Glyphs, kStaticKeys}};
 
 CellArt const kViewScreenStars{kViewPalette, kStarsLayers};
 CellArt const kViewScreenNoVisual{kViewPalette, kNoVisualLayers};
-CellArt const kViewScreenClose{kViewPalette, kCloseLayers};
 
 CellArt const kDestroyFarm{kFarmPalette, kFarmLayers};
 CellArt const kDestroyCity{kCityPalette, kCityLayers};

@@ -15,10 +15,10 @@ inline constexpr int kViewHeight = 17;
 
 extern CellArt const kViewScreenStars;
 extern CellArt const kViewScreenNoVisual;
-// Blanks over the whole view and the row under it.
-extern CellArt const kViewScreenClose;
-// The charging line of the firing screen, wiped with the view: 40 blanks at
-// an absolute place.
+// Closing the view blanks it and the row under it (18 rows of 31), and the
+// charging line of the firing screen: 40 blanks at an absolute place.
+inline constexpr int kCloseRows = 18;
+inline constexpr int kCloseColour = 14;
 inline constexpr int kChargeLineX = 3;
 inline constexpr int kChargeLineY = 22;
 inline constexpr int kChargeLineWidth = 40;

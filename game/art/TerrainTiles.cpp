@@ -127,9 +127,6 @@ constexpr char const* kUnknownGlyphs[] = {
 };
 constexpr char const* kUnknownKeys[] = {
     "yyyyyyyyy",
-    "yyyyyyyyy",
-    "yyyyyyyyy",
-    "yyyyyyyyy",
 };
 constexpr ArtLayer kUnknownLayers[] = {{0, 0, kUnknownGlyphs, kUnknownKeys}};
 
