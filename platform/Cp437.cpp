@@ -6,6 +6,7 @@ namespace con {
 
 namespace {
 
+// clang-format off
 constexpr std::array<char32_t, 256> kGlyphs = {
     U' ',    U'\u263A', U'\u263B', U'\u2665', U'\u2666', U'\u2663', U'\u2660', U'\u2022',
     U'\u25D8', U'\u25CB', U'\u25D9', U'\u2642', U'\u2640', U'\u266A', U'\u266B', U'\u263C',
@@ -34,35 +35,30 @@ constexpr std::array<char32_t, 256> kGlyphs = {
     U'\u2261', U'\u00B1', U'\u2265', U'\u2264', U'\u2320', U'\u2321', U'\u00F7', U'\u2248',
     U'\u00B0', U'\u2219', U'\u00B7', U'\u221A', U'\u207F', U'\u00B2', U'\u25A0', U'\u00A0',
 };
+// clang-format on
 
-// ASCII stand-ins for bytes outside printable ASCII: shades and blocks by
-// density, box lines by direction.
+// ASCII stand-ins for terminals without UTF-8: accented letters by their
+// base letter, shades and blocks by density, box lines by direction, symbols
+// by a look-alike.
+constexpr char kAsciiLow[33] = " @@****.#o#mfdd*><|!PS_|^v><L-^v";
+constexpr char kAsciiHigh[129] =
+    "CueaaaaceeeiiiAA"   // 128-143
+    "EaAooouuyOUcLYPf"   // 144-159
+    "aiounNao?--%%!<>"   // 160-175
+    ".:#|++++++|+++++"   // 176-191
+    "++++-++++++++-++"   // 192-207
+    "+++++++++++#####"   // 208-223
+    "aBGpSsutFTOd8fen"   // 224-239
+    "=+><()/~o..vn2# ";  // 240-255
+
 char AsciiFor(uint8_t b) {
-    if (b >= 32 && b < 127) {
+    if (b < 32) {
+        return kAsciiLow[b];
+    }
+    if (b < 127) {
         return static_cast<char>(b);
     }
-    switch (b) {
-        case 176: return '.';
-        case 177: return ':';
-        case 178: return '#';
-        case 219: case 220: case 221: case 222: case 223: case 254: return '#';
-        case 179: case 186: return '|';
-        case 196: case 205: return '-';
-        case 155: return 'c';
-        case 16: return '>';
-        case 17: return '<';
-        case 24: case 30: return '^';
-        case 25: case 31: return 'v';
-        case 26: return '>';
-        case 27: return '<';
-        case 22: return '_';
-        case 249: case 250: case 7: return '.';
-        default: break;
-    }
-    if (b >= 180 && b <= 218) {
-        return '+';
-    }
-    return b == 0 || b == 255 ? ' ' : '?';
+    return b == 127 ? '^' : kAsciiHigh[b - 128];
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

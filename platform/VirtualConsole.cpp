@@ -1,75 +1,11 @@
 #include "platform/VirtualConsole.h"
 
-#include <cctype>
-#include <cstring>
-
 #include "platform/Cp437.h"
+#include "platform/Keyboard.h"
 
 namespace con {
 
-namespace {
-
-// Keyboard codes for punctuation (US layout); never the codes of arrows or
-// page keys.
-uint16_t OemCode(char c) {
-    switch (c) {
-        case ';': case ':': return 186;
-        case '=': case '+': return 187;
-        case ',': case '<': return 188;
-        case '-': case '_': return 189;
-        case '.': case '>': return 190;
-        case '/': case '?': return 191;
-        case '`': case '~': return 192;
-        case '[': case '{': return 219;
-        case '\\': case '|': return 220;
-        case ']': case '}': return 221;
-        case '\'': case '"': return 222;
-        case '!': return '1';
-        case '@': return '2';
-        case '#': return '3';
-        case '$': return '4';
-        case '%': return '5';
-        case '^': return '6';
-        case '&': return '7';
-        case '*': return '8';
-        case '(': return '9';
-        case ')': return '0';
-        default: return 0;
-    }
-}
-
-}  // namespace
-
-KeyRecord VirtualConsole::RecordFor(char character) {
-    KeyRecord r;
-    auto const c = static_cast<unsigned char>(character);
-    if (c == '\r' || c == '\n') {
-        r.virtualKey = VK_RETURN;
-        r.character = 13;
-    } else if (c == 27) {
-        r.virtualKey = VK_ESCAPE;
-        r.character = 27;
-    } else if (c == 8 || c == 127) {
-        r.virtualKey = VK_BACK;
-        r.character = 8;
-    } else if (c == '\t') {
-        r.virtualKey = VK_TAB;
-        r.character = 9;
-    } else if (c == ' ') {
-        r.virtualKey = VK_SPACE;
-        r.character = ' ';
-    } else if (std::isalpha(c)) {
-        r.virtualKey = static_cast<uint16_t>(std::toupper(c));
-        r.character = character;
-    } else if (std::isdigit(c)) {
-        r.virtualKey = c;
-        r.character = character;
-    } else {
-        r.virtualKey = OemCode(character);
-        r.character = character;
-    }
-    return r;
-}
+KeyRecord VirtualConsole::RecordFor(char character) { return KeyRecordFor(character); }
 
 VirtualConsole& VirtualConsole::Press(uint16_t virtualKey, char character) {
     KeyRecord r;
@@ -137,14 +73,16 @@ void VirtualConsole::Sleep(uint32_t milliseconds) {
 
 bool VirtualConsole::SetBufferSize(Coord size) {
     bool const ok = Backend::SetBufferSize(size);
-    sizingLog.push_back("buffer " + std::to_string(size.X) + "x" + std::to_string(size.Y) + (ok ? "" : " refused"));
+    sizingLog.push_back("buffer " + std::to_string(size.X) + "x" + std::to_string(size.Y) +
+                        (ok ? "" : " refused"));
     return ok;
 }
 
 bool VirtualConsole::SetWindow(Rect const& window) {
     bool const ok = Backend::SetWindow(window);
     sizingLog.push_back("window " + std::to_string(window.Left) + "," + std::to_string(window.Top) + "-" +
-                        std::to_string(window.Right) + "," + std::to_string(window.Bottom) + (ok ? "" : " refused"));
+                        std::to_string(window.Right) + "," + std::to_string(window.Bottom) +
+                        (ok ? "" : " refused"));
     return ok;
 }
 

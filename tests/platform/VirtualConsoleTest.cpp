@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "platform/Console.h"
@@ -145,6 +146,13 @@ TEST(KeyInput, KeyboardCodesForTypedCharacters) {
         uint16_t const vk = con::VirtualConsole::RecordFor(c).virtualKey;
         EXPECT_TRUE(vk < con::VK_PRIOR || vk > con::VK_DOWN) << c << " must not read as a page or arrow key";
     }
+    con::KeyRecord const ctrlC = con::VirtualConsole::RecordFor(3);
+    EXPECT_EQ(ctrlC.virtualKey, 'C') << "Ctrl+letter is the letter's key";
+    EXPECT_EQ(ctrlC.character, 3);
+    for (int b = 128; b < 256; ++b) {
+        EXPECT_EQ(con::VirtualConsole::RecordFor(static_cast<char>(b)).virtualKey, 0)
+            << b << ": no letter key for a byte beyond ASCII, whatever the locale says";
+    }
 }
 
 TEST(VirtualClock, SleepAdvancesWithoutWaitingAndCanRecordFrames) {
@@ -183,6 +191,40 @@ TEST(Cp437, GlyphsOfTheGameShowAsUnicode) {
         EXPECT_EQ(con::UnicodeToCp437(con::Cp437ToUnicode(static_cast<uint8_t>(b))), b == 32 ? 32 : b);
     }
     EXPECT_EQ(con::Utf8ToCp437("╔═╗"), std::string("\xC9\xCD\xBB"));
+}
+
+TEST(Cp437, AsciiStandInsAreReadable) {
+    for (int b = 0; b < 256; ++b) {
+        char const c = con::Cp437ToAscii(static_cast<uint8_t>(b));
+        EXPECT_TRUE(c >= 32 && c < 127) << b;
+        if (b >= 32 && b < 127) {
+            EXPECT_EQ(c, b);
+        }
+    }
+    EXPECT_EQ(con::Cp437ToAscii(176), '.');
+    EXPECT_EQ(con::Cp437ToAscii(178), '#');
+    EXPECT_EQ(con::Cp437ToAscii(219), '#');
+    EXPECT_EQ(con::Cp437ToAscii(179), '|');
+    EXPECT_EQ(con::Cp437ToAscii(205), '-');
+    EXPECT_EQ(con::Cp437ToAscii(201), '+');
+    EXPECT_EQ(con::Cp437ToAscii(130), 'e') << "e acute";
+    EXPECT_EQ(con::Cp437ToAscii(154), 'U') << "U umlaut";
+    EXPECT_EQ(con::Cp437ToAscii(0), ' ');
+    EXPECT_EQ(con::Cp437ToAscii(255), ' ');
+}
+
+TEST(VirtualScreen, ShowsGlyphsAsUtf8PicturesAndAttributes) {
+    con::ScopedVirtualConsole vc;
+    con::SetConsoleTextAttribute(Out(), 0x1E);
+    con::SetConsoleCursorPosition(Out(), Coord{3, 2});
+    con::Write("\xC9\xCD\xBB", 3);
+    con::SetConsoleCursorPosition(Out(), Coord{3, 3});
+    con::Write("\xBA\x03\xBA", 3);
+    EXPECT_EQ(vc->Picture(2, 2, 5, 2), " ╔═╗ \n ║♥║ ");
+    EXPECT_EQ(vc->Attributes(2, 2, 3, 2), "7 30 30\n7 30 30");
+    std::string const dump = vc->Dump();
+    EXPECT_NE(dump.find("\n   ║♥║"), std::string::npos) << dump;
+    EXPECT_EQ(std::count(dump.begin(), dump.end(), '|'), 25) << "one marked line end per row";
 }
 
 }  // namespace

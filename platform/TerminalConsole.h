@@ -1,0 +1,124 @@
+// The console on a real terminal, through ncursesw: what players run.
+//
+// The model (80 x 25 cells of code page 437 bytes and attributes) stays the
+// truth; at every wait point the terminal is brought up to date with it,
+// writing only the cells that changed since the last time. Terminal input is
+// decoded into key records with the keyboard codes the game reads. A terminal
+// smaller than 80 x 25 shows one line asking for more room and the game waits,
+// never seeing the resize.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+
+#include "platform/Backend.h"
+
+struct screen;  // the curses library's own
+
+namespace con {
+
+// The terminal cannot be used (not a terminal, or an unknown terminal type).
+class TerminalUnavailable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// How one attribute is shown: terminal (ANSI) colour numbers and whether
+// bold stands in for a bright foreground.
+struct TerminalColours {
+    int foreground = 7;
+    int background = 0;
+    bool bold = false;
+    bool operator==(TerminalColours const&) const = default;
+};
+
+// The console's colour numbers have red and blue swapped against the
+// terminal's (1 blue, 4 red there; 1 red, 4 blue here); bit 8 is bright in both.
+int AnsiColour(int consoleColour);
+// Colours for an attribute on a terminal with `colours` colours (16 or more:
+// exact; 8: bright foregrounds in bold, and a foreground that would vanish
+// into its background is made readable).
+TerminalColours ColoursFor(uint16_t attribute, int colours);
+
+// Decodes one result of the curses wide-character read: `functionKey` for a
+// key code (arrows, pages, F-keys), else `code` is a character. Fills `record`
+// (key down) and returns true for keys the game knows.
+bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record);
+
+// The line shown while the terminal is too small.
+std::string SizeMessage(int columns, int rows);
+
+class TerminalConsole : public Backend {
+public:
+    // Takes over the terminal on standard input and output; throws
+    // TerminalUnavailable when there is none.
+    TerminalConsole();
+    ~TerminalConsole() override;
+
+    void Fetch(std::deque<KeyRecord>& queue, bool block) override;
+    void Discard() override;
+    void Sleep(uint32_t milliseconds) override;
+    void Present() override;
+
+    // Gives the terminal back (cursor shown, colours reset, echo and line
+    // mode back); done by the destructor, at most once.
+    void Restore();
+
+    bool Utf8() const { return utf8_; }
+    int Colours() const { return colours_; }
+
+private:
+    struct Look {
+        short pair = 0;
+        unsigned attributes = 0;
+        bool ready = false;
+    };
+
+    void ConfigureKeys();
+    Look const& LookFor(uint16_t attribute);
+    void DrawCell(int x, int y, Cell const& cell);
+    // Follows a resize the curses library has not yet been told of.
+    void SyncSize();
+    bool TooSmall() const;
+    // While the terminal is too small: the size line, and a wait (blocking,
+    // no timeout) for resizes until it is large enough.
+    void WaitForRoom();
+    void HandleTerminalLoss();
+
+    ::screen* screen_ = nullptr;
+    bool restored_ = false;
+    bool utf8_ = false;
+    int colours_ = 0;
+    int pairsAvailable_ = 0;
+    short nextPair_ = 1;
+    std::array<short, 256> pairFor_{};  // by terminal foreground * 16 + background
+    std::array<Look, 256> looks_{};
+    // What the terminal shows, to write only what changed.
+    std::array<std::array<Cell, kColumns>, kRows> shown_{};
+    bool redrawAll_ = true;
+    bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
+    uint64_t shownGeneration_ = 0;
+    int shownCursor_ = -1;  // curses cursor mode last set
+    Coord shownCursorAt_{-1, -1};
+};
+
+// Installs a terminal back end for the life of a scope (the program entry's),
+// with the guards that give the terminal back on every way out. When there is
+// no usable terminal it says so on standard error and exits with status 1.
+class ScopedTerminal {
+public:
+    ScopedTerminal();
+    ~ScopedTerminal();
+    ScopedTerminal(ScopedTerminal const&) = delete;
+    ScopedTerminal& operator=(ScopedTerminal const&) = delete;
+    TerminalConsole& operator*() { return *console_; }
+    TerminalConsole* operator->() { return console_.get(); }
+
+private:
+    std::unique_ptr<TerminalConsole> console_;
+    Backend* previous_ = nullptr;
+};
+
+}  // namespace con
