@@ -1,0 +1,571 @@
+// The terminal back end on a real terminal: the probe program (and the game)
+// run inside tmux, and the tests read what the pane shows.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/Cp437.h"
+#include "platform/Keyboard.h"
+#include "platform/TerminalConsole.h"
+
+namespace {
+
+// ---- Running tmux ------------------------------------------------------------
+
+struct Result {
+    int status = -1;
+    std::string output;
+};
+
+// Runs a program (no shell in between) and collects its standard output.
+Result Run(std::vector<std::string> const& args) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        return {};
+    }
+    pid_t const pid = fork();
+    if (pid == 0) {
+        dup2(pipeFds[1], STDOUT_FILENO);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        std::freopen("/dev/null", "w", stderr);
+        std::freopen("/dev/null", "r", stdin);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        std::vector<char*> argv;
+        for (std::string const& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    Result result;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        result.output.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+bool HaveTmux() { return Run({"tmux", "-V"}).status == 0; }
+
+std::string Quote(std::string const& text) {
+    std::string out = "'";
+    for (char c : text) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+// One cell of the pane as capture-pane -e shows it (colours -1: the
+// terminal's own).
+struct PaneCell {
+    std::string glyph = " ";
+    int foreground = -1;
+    int background = -1;
+    bool bold = false;
+};
+
+using Pane = std::vector<std::vector<PaneCell>>;
+
+// Reads the SGR sequences of capture-pane -e (their effect runs on across
+// lines) into cells; the rest of each line is blank in the terminal's colours.
+Pane ParsePane(std::string const& capture) {
+    Pane pane(1);
+    PaneCell pen;
+    for (std::size_t i = 0; i < capture.size();) {
+        unsigned char const c = static_cast<unsigned char>(capture[i]);
+        if (c == '\n') {
+            pane.emplace_back();
+            ++i;
+        } else if (c == 27 && i + 1 < capture.size() && capture[i + 1] == '[') {
+            std::size_t const end = capture.find_first_of("ABCDEFGHJKSTfmnsu", i + 2);
+            if (end == std::string::npos) {
+                break;
+            }
+            if (capture[end] == 'm') {
+                std::vector<int> codes;
+                std::string const params = capture.substr(i + 2, end - i - 2);
+                std::size_t pos = 0;
+                do {
+                    std::size_t const next = params.find(';', pos);
+                    std::string const one = params.substr(pos, next == std::string::npos ? next : next - pos);
+                    codes.push_back(one.empty() ? 0 : std::atoi(one.c_str()));
+                    pos = next == std::string::npos ? next : next + 1;
+                } while (pos != std::string::npos);
+                for (std::size_t k = 0; k < codes.size(); ++k) {
+                    int const code = codes[k];
+                    if (code == 0) {
+                        pen = PaneCell{};
+                    } else if (code == 1) {
+                        pen.bold = true;
+                    } else if (code == 22) {
+                        pen.bold = false;
+                    } else if (code >= 30 && code <= 37) {
+                        pen.foreground = code - 30;
+                    } else if (code >= 90 && code <= 97) {
+                        pen.foreground = code - 90 + 8;
+                    } else if (code == 39) {
+                        pen.foreground = -1;
+                    } else if (code >= 40 && code <= 47) {
+                        pen.background = code - 40;
+                    } else if (code >= 100 && code <= 107) {
+                        pen.background = code - 100 + 8;
+                    } else if (code == 49) {
+                        pen.background = -1;
+                    } else if ((code == 38 || code == 48) && k + 2 < codes.size() && codes[k + 1] == 5) {
+                        (code == 38 ? pen.foreground : pen.background) = codes[k + 2];
+                        k += 2;
+                    }
+                }
+            }
+            i = end + 1;
+        } else {
+            std::size_t len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+            PaneCell cell = pen;
+            cell.glyph = capture.substr(i, len);
+            pane.back().push_back(cell);
+            i += len;
+        }
+    }
+    return pane;
+}
+
+// A tmux server of its own for one test, killed at the end whatever happens.
+class Tmux {
+public:
+    Tmux() {
+        static int count = 0;
+        socket_ = "mothership-test-" + std::to_string(getpid()) + "-" + std::to_string(++count);
+    }
+    ~Tmux() {
+        Command({"kill-server"});
+        if (!socketPath_.empty()) {
+            unlink(socketPath_.c_str());
+        }
+    }
+    Tmux(Tmux const&) = delete;
+    Tmux& operator=(Tmux const&) = delete;
+
+    Result Command(std::vector<std::string> const& args) const {
+        std::vector<std::string> all{"tmux", "-u", "-f", "/dev/null", "-L", socket_};
+        all.insert(all.end(), args.begin(), args.end());
+        return Run(all);
+    }
+
+    // Starts `command` (a shell command line) in a pane of the given size,
+    // with a clean environment: TERM and the locale as given.
+    void Start(std::string const& command, int columns = 80, int rows = 25,
+               std::string const& term = "tmux-256color", std::string const& locale = "C.UTF-8") {
+        std::string env = "env -i PATH=" + Quote(Getenv("PATH", "/usr/bin:/bin")) +
+                          " HOME=/tmp TERM=" + term + " LANG=" + locale + " LC_ALL=" + locale + " PS1='$ '";
+        for (char const* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+            if (char const* value = std::getenv(name)) {
+                env += std::string(" ") + name + "=" + Quote(value);
+            }
+        }
+        Result const r = Command({"new-session", "-d", "-s", "t", "-x", std::to_string(columns), "-y",
+                                  std::to_string(rows), env + " " + command});
+        ASSERT_EQ(r.status, 0) << "tmux would not start";
+        socketPath_ = Show("#{socket_path}");
+    }
+
+    void Keys(std::vector<std::string> const& keys) const {
+        std::vector<std::string> args{"send-keys", "-t", "t"};
+        args.insert(args.end(), keys.begin(), keys.end());
+        Command(args);
+    }
+    // Types text literally (as hexadecimal bytes, so that tmux reads no
+    // command separators in it).
+    void Type(std::string const& text) const {
+        std::vector<std::string> args{"send-keys", "-t", "t", "-H"};
+        for (unsigned char c : text) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02x", c);
+            args.push_back(hex);
+        }
+        Command(args);
+    }
+    void Resize(int columns, int rows) const {
+        Command({"resize-window", "-t", "t", "-x", std::to_string(columns), "-y", std::to_string(rows)});
+    }
+    std::string Text() const { return Command({"capture-pane", "-p", "-t", "t"}).output; }
+    Pane Cells() const { return ParsePane(Command({"capture-pane", "-p", "-e", "-t", "t"}).output); }
+    std::string Show(std::string const& format) const {
+        std::string out = Command({"display-message", "-p", "-t", "t", format}).output;
+        while (!out.empty() && out.back() == '\n') {
+            out.pop_back();
+        }
+        return out;
+    }
+    // Row `y` of the pane's text.
+    std::string Row(int y) const { return RowOf(Text(), y); }
+
+    static std::string RowOf(std::string const& text, int y) {
+        std::size_t start = 0;
+        for (int i = 0; i < y; ++i) {
+            start = text.find('\n', start);
+            if (start == std::string::npos) {
+                return {};
+            }
+            ++start;
+        }
+        return text.substr(start, text.find('\n', start) - start);
+    }
+
+    // Polls the pane's text until `ready` holds or a few seconds pass.
+    bool WaitFor(std::function<bool(std::string const&)> const& ready) const {
+        auto const deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (ready(Text())) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+    bool WaitForText(std::string const& wanted) const {
+        return WaitFor([&](std::string const& t) { return t.find(wanted) != std::string::npos; });
+    }
+
+private:
+    static std::string Getenv(char const* name, char const* fallback) {
+        char const* value = std::getenv(name);
+        return value != nullptr ? value : fallback;
+    }
+    std::string socket_;
+    std::string socketPath_;
+};
+
+std::string Probe(std::string const& mode = "read") { return Quote(TOOL_termprobe) + " " + mode; }
+
+#define REQUIRE_TMUX()                                                       \
+    do {                                                                     \
+        if (!HaveTmux()) {                                                   \
+            GTEST_SKIP() << "tmux is not installed: terminal tests skipped"; \
+        }                                                                    \
+    } while (0)
+
+// Starts the probe and waits until it has drawn its screen.
+void StartProbe(Tmux& tmux, std::string const& mode = "read", std::string const& term = "tmux-256color",
+                std::string const& locale = "C.UTF-8") {
+    tmux.Start(Probe(mode), 80, 25, term, locale);
+    // The last row is drawn last: once its corner glyph shows, all is there.
+    ASSERT_TRUE(tmux.WaitFor([](std::string const& t) {
+        return t.find("downs=0") != std::string::npos && !Tmux::RowOf(t, 24).empty();
+    })) << tmux.Text();
+}
+
+// ---- Glyphs and colours --------------------------------------------------------
+
+bool IsControlByte(int b) { return b == 7 || b == 8 || b == 9 || b == 10 || b == 13; }
+
+TEST(TerminalScreen, DrawsEveryGlyphAndAllSixteenBySixteenAttributes) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux);
+    Pane const pane = tmux.Cells();
+    ASSERT_GE(pane.size(), 25u);
+    for (int b = 0; b < 256; ++b) {
+        int const x = b % 64;
+        int const y = 1 + b / 64;
+        ASSERT_LT(static_cast<std::size_t>(x), pane[y].size()) << "row " << y;
+        // Written through the console, bytes 7-10 and 13 act as controls and
+        // leave their cell blank; byte 0 shows blank.
+        std::string const expected =
+            IsControlByte(b) || b == 0 ? " " : con::Cp437ToUtf8(static_cast<uint8_t>(b));
+        EXPECT_EQ(pane[y][x].glyph, expected) << "byte " << b;
+    }
+    // The console's colours 0-15 as the terminal numbers them (red and blue
+    // swap places).
+    int const terminal[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 13, 11, 15};
+    for (int a = 0; a < 256; ++a) {
+        PaneCell const& cell = pane[6 + (a >> 4)][a & 15];
+        EXPECT_EQ(cell.glyph, std::string(1, "0123456789ABCDEF"[a & 15])) << "attribute " << a;
+        EXPECT_EQ(cell.foreground, terminal[a & 15]) << "attribute " << a;
+        EXPECT_EQ(cell.background, terminal[a >> 4]) << "attribute " << a;
+        EXPECT_FALSE(cell.bold) << "attribute " << a;
+    }
+    // Yellow on blue: the console's 14 and 1 are the terminal's 11 and 4.
+    ASSERT_EQ(pane[24].size(), 80u);
+    EXPECT_EQ(pane[24][79].glyph, "♦");
+    EXPECT_EQ(pane[24][79].foreground, 11);
+    EXPECT_EQ(pane[24][79].background, 4);
+    EXPECT_EQ(tmux.Show("#{cursor_flag}"), "0") << "the probe hides the cursor";
+}
+
+TEST(TerminalScreen, EightColourTerminalShowsBrightColoursInBoldAndStaysReadable) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "read", "screen");
+    Pane const pane = tmux.Cells();
+    ASSERT_GE(pane.size(), 25u);
+    auto at = [&](int attribute) { return pane[6 + (attribute >> 4)][attribute & 15]; };
+    PaneCell const lightRed = at(0x0C);
+    EXPECT_EQ(lightRed.foreground, 1);
+    EXPECT_TRUE(lightRed.bold);
+    PaneCell const whiteOnBlue = at(0x1F);
+    EXPECT_EQ(whiteOnBlue.foreground, 7);
+    EXPECT_EQ(whiteOnBlue.background, 4);
+    EXPECT_TRUE(whiteOnBlue.bold);
+    PaneCell const darkGreyOnBlack = at(0x08);
+    EXPECT_NE(darkGreyOnBlack.foreground, darkGreyOnBlack.background) << "dark grey must not vanish on black";
+    PaneCell const yellowOnBrown = at(0x6E);
+    EXPECT_NE(yellowOnBrown.foreground, yellowOnBrown.background);
+    PaneCell const greenOnGreen = at(0x22);
+    EXPECT_EQ(greenOnGreen.foreground, 2) << "a colour on itself is left as drawn";
+}
+
+TEST(TerminalScreen, WithoutUtf8LocaleGlyphsGetAsciiStandIns) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "read", "tmux-256color", "C");
+    std::string const text = tmux.Text();
+    for (unsigned char c : text) {
+        ASSERT_LT(c, 0x80) << "only ASCII is written";
+    }
+    std::string const row3 = Tmux::RowOf(text, 3);  // bytes 128-191
+    std::string const row4 = Tmux::RowOf(text, 4);  // bytes 192-255
+    ASSERT_GE(row3.size(), 64u);
+    EXPECT_EQ(row3.substr(176 - 128, 4), ".:#|") << "shades and a line";
+    EXPECT_EQ(row4[219 - 192], '#') << "the full block";
+    EXPECT_EQ(row4[196 - 192], '-');
+    EXPECT_EQ(row3[155 - 128], 'c') << "the cent sign";
+    EXPECT_EQ(Tmux::RowOf(text, 2).substr(1, 26), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+}
+
+// ---- Keys ------------------------------------------------------------------------
+
+int Count(std::string const& text, char const* label) {
+    std::size_t const at = text.find(label);
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + std::strlen(label));
+}
+
+struct KeyCase {
+    std::vector<std::string> tmuxKeys;  // tmux key names, or
+    std::string typed;                  // bytes typed literally
+    int virtualKey;
+    int character;
+};
+
+// Sends one key and returns the "vk=.. ch=.." line the probe shows for it.
+std::string Press(Tmux& tmux, KeyCase const& key) {
+    int const before = Count(tmux.Text(), "downs=");
+    if (key.typed.empty()) {
+        tmux.Keys(key.tmuxKeys);
+    } else {
+        tmux.Type(key.typed);
+    }
+    if (!tmux.WaitFor([&](std::string const& t) { return Count(t, "downs=") == before + 1; })) {
+        return "no key arrived";
+    }
+    std::string line = tmux.Row(24);
+    return line.substr(0, line.find_last_not_of(' ', 40) + 1);
+}
+
+std::string Expect(int virtualKey, int character) {
+    return "vk=" + std::to_string(virtualKey) + " ch=" + std::to_string(character);
+}
+
+std::vector<KeyCase> const& KeyCases() {
+    static std::vector<KeyCase> const cases = {
+        {{"Up"}, "", 38, 0},      {{"Down"}, "", 40, 0},   {{"Left"}, "", 37, 0},    {{"Right"}, "", 39, 0},
+        {{"PPage"}, "", 33, 0},   {{"NPage"}, "", 34, 0},  {{"Home"}, "", 36, 0},    {{"End"}, "", 35, 0},
+        {{"IC"}, "", 45, 0},      {{"DC"}, "", 46, 0},     {{"F1"}, "", 112, 0},     {{"F12"}, "", 123, 0},
+        {{"Escape"}, "", 27, 27}, {{"Enter"}, "", 13, 13}, {{"C-j"}, "", 13, 13},    {{"BSpace"}, "", 8, 8},
+        {{"C-h"}, "", 8, 8},      {{"Tab"}, "", 9, 9},     {{}, " ", 32, 32},        {{}, "0", 48, 48},
+        {{}, "9", 57, 57},        {{}, "a", 65, 97},       {{}, "z", 90, 122},       {{}, "A", 65, 65},
+        {{}, "Y", 89, 89},        {{}, "n", 78, 110},      {{"Escape"}, "", 27, 27}, {{}, ";", 186, 59},
+        {{}, "=", 187, 61},       {{}, ",", 188, 44},      {{}, "-", 189, 45},       {{}, ".", 190, 46},
+        {{}, "/", 191, 47},       {{}, "`", 192, 96},      {{}, "[", 219, 91},       {{}, "\\", 220, 92},
+        {{}, "]", 221, 93},       {{}, "'", 222, 39},      {{}, "?", 191, 63},       {{}, "!", 49, 33},
+        {{}, "\"", 222, 34},      {{}, "~", 192, 126},     {{"Escape"}, "", 27, 27}, {{"Up"}, "", 38, 0},
+    };
+    return cases;
+}
+
+void ExpectKeysArrive(Tmux& tmux) {
+    for (KeyCase const& key : KeyCases()) {
+        std::string const name = key.typed.empty() ? key.tmuxKeys[0] : "'" + key.typed + "'";
+        EXPECT_EQ(Press(tmux, key), Expect(key.virtualKey, key.character)) << name;
+        EXPECT_TRUE(key.virtualKey < con::VK_PRIOR || key.virtualKey > con::VK_DOWN || key.character == 0)
+            << name << ": a typed character never reads as a page or arrow key";
+    }
+}
+
+TEST(TerminalKeys, BlockingReadsGetEveryKeyWithItsCodesAndItsRelease) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "read");
+    ExpectKeysArrive(tmux);
+    int const downs = static_cast<int>(KeyCases().size());
+    EXPECT_TRUE(tmux.WaitFor([&](std::string const& t) { return Count(t, "ups=") == downs; }))
+        << "each key-down is followed by its release\n"
+        << tmux.Text();
+}
+
+TEST(TerminalKeys, PollingLoopsGetEveryKeyWithItsCodes) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "poll");
+    ExpectKeysArrive(tmux);
+    EXPECT_EQ(Count(tmux.Text(), "ups="), 0) << "_kbhit never reports a release, and the pass flushes it";
+}
+
+TEST(TerminalKeys, DecodingMatchesTheKeyboardTable) {
+    // Typed characters decode as the virtual console types them.
+    for (int c = 32; c < 127; ++c) {
+        con::KeyRecord decoded;
+        ASSERT_TRUE(con::DecodeTerminalKey(false, static_cast<uint32_t>(c), decoded)) << c;
+        con::KeyRecord const typed = con::KeyRecordFor(static_cast<char>(c));
+        EXPECT_EQ(decoded.virtualKey, typed.virtualKey) << static_cast<char>(c);
+        EXPECT_EQ(decoded.character, typed.character) << static_cast<char>(c);
+        EXPECT_TRUE(decoded.keyDown);
+    }
+    con::KeyRecord r;
+    ASSERT_TRUE(con::DecodeTerminalKey(false, 1, r)) << "Ctrl+A";
+    EXPECT_EQ(r.virtualKey, 'A');
+    EXPECT_EQ(r.character, 1);
+    ASSERT_TRUE(con::DecodeTerminalKey(false, 0xE9, r)) << "a typed e acute arrives as its code page byte";
+    EXPECT_EQ(static_cast<unsigned char>(r.character), 130);
+    EXPECT_FALSE(con::DecodeTerminalKey(false, 0x4E2D, r)) << "a character the code page lacks is dropped";
+    EXPECT_FALSE(con::DecodeTerminalKey(false, 0, r));
+}
+
+// ---- Size ------------------------------------------------------------------------
+
+TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    tmux.Start(Probe(), 70, 20);
+    ASSERT_TRUE(tmux.WaitForText("The game needs a terminal of at least 80 x 25; this one is 70 x 20."))
+        << tmux.Text();
+    EXPECT_EQ(tmux.Text().find("TERMPROBE"), std::string::npos) << "nothing of the game shows meanwhile";
+    tmux.Resize(80, 25);
+    ASSERT_TRUE(tmux.WaitForText("downs=0")) << tmux.Text();
+    EXPECT_EQ(tmux.Row(0).substr(0, 14), "TERMPROBE read");
+    EXPECT_EQ(tmux.Row(2).substr(0, 3), "@AB");
+
+    // Shrinking while running: the message again, then the whole screen back,
+    // and the game saw no key for it.
+    tmux.Resize(79, 25);
+    ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
+    tmux.Resize(80, 25);
+    ASSERT_TRUE(tmux.WaitForText("downs=0 ups=0")) << tmux.Text();
+    Pane const pane = tmux.Cells();
+    ASSERT_GE(pane.size(), 25u);
+    EXPECT_EQ(pane[7][4].foreground, 1) << "colours redrawn too (red is the terminal's 1)";
+    EXPECT_EQ(pane[7][4].background, 4);
+    EXPECT_EQ(Press(tmux, {{"Down"}, "", 40, 0}), Expect(40, 0));
+}
+
+TEST(TerminalScreen, CursorFollowsTheModel) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux);
+    EXPECT_EQ(tmux.Show("#{cursor_flag}"), "0");
+    tmux.Keys({"F2"});
+    EXPECT_TRUE(tmux.WaitFor([&](std::string const&) {
+        return tmux.Show("#{cursor_flag} #{cursor_x},#{cursor_y}") == "1 5,23";
+    })) << "shown at (5, 23): "
+        << tmux.Show("#{cursor_flag} #{cursor_x},#{cursor_y}");
+}
+
+// ---- Giving the terminal back ----------------------------------------------------
+
+// Runs `program` from a shell, ends it with `end`, and checks that the shell
+// then works as before: typed text echoes, output comes in default colours on
+// its own line, the cursor shows, the game's screen is gone.
+void ExpectTerminalGivenBack(std::string const& program, std::string const& ready,
+                             std::function<void(Tmux&)> const& end, std::string const& expectedStatus) {
+    Tmux tmux;
+    tmux.Start("sh");
+    ASSERT_TRUE(tmux.WaitForText("$"));
+    tmux.Type(program + "; echo status=$?\n");
+    ASSERT_TRUE(tmux.WaitForText(ready)) << tmux.Text();
+    EXPECT_EQ(tmux.Show("#{alternate_on}"), "1");
+    end(tmux);
+    ASSERT_TRUE(tmux.WaitForText("\nstatus=")) << tmux.Text();
+    if (!expectedStatus.empty()) {
+        EXPECT_NE(tmux.Text().find("\nstatus=" + expectedStatus + "\n"), std::string::npos) << tmux.Text();
+    }
+    tmux.Type("echo typed-$((6*7))\n");
+    ASSERT_TRUE(tmux.WaitForText("\ntyped-42")) << tmux.Text();
+    std::string const text = tmux.Text();
+    EXPECT_NE(text.find("$ echo typed-$((6*7))\n"), std::string::npos) << "typed text echoes\n" << text;
+    EXPECT_EQ(tmux.Show("#{cursor_flag} #{alternate_on}"), "1 0");
+    Pane const pane = tmux.Cells();
+    for (std::vector<PaneCell> const& row : pane) {
+        if (row.size() >= 8 && row[0].glyph == "t" && row[5].glyph == "-") {
+            for (PaneCell const& cell : row) {
+                EXPECT_EQ(cell.foreground, -1) << "colours were reset";
+                EXPECT_EQ(cell.background, -1) << "colours were reset";
+                EXPECT_FALSE(cell.bold);
+            }
+        }
+    }
+}
+
+// The process id the probe shows on its first row.
+std::string ProbePid(Tmux const& tmux) {
+    std::string const row = tmux.Row(0);
+    std::size_t const at = row.find("pid=");
+    return at == std::string::npos ? "" : std::to_string(std::atoi(row.c_str() + at + 4));
+}
+
+std::function<void(Tmux&)> SendSignal(char const* name) {
+    return [name](Tmux& tmux) {
+        std::string const pid = ProbePid(tmux);
+        ASSERT_FALSE(pid.empty());
+        ASSERT_EQ(Run({"kill", std::string("-") + name, pid}).status, 0);
+    };
+}
+
+TEST(TerminalRestore, AfterANormalExit) {
+    REQUIRE_TMUX();
+    ExpectTerminalGivenBack(
+        Probe(), "downs=0", [](Tmux& tmux) { tmux.Keys({"F10"}); }, "0");
+}
+
+TEST(TerminalRestore, AfterSigint) {
+    REQUIRE_TMUX();
+    ExpectTerminalGivenBack(
+        Probe(), "downs=0", [](Tmux& tmux) { tmux.Keys({"C-c"}); }, "130");
+}
+
+TEST(TerminalRestore, AfterSigtermSighupAndSigquit) {
+    REQUIRE_TMUX();
+    ExpectTerminalGivenBack(Probe(), "downs=0", SendSignal("TERM"), "143");
+    ExpectTerminalGivenBack(Probe("poll"), "downs=0", SendSignal("HUP"), "129");
+    ExpectTerminalGivenBack(Probe(), "downs=0", SendSignal("QUIT"), "131");
+}
+
+TEST(TerminalRestore, AfterAFatalSignalOrAnUncaughtException) {
+    REQUIRE_TMUX();
+    ExpectTerminalGivenBack(Probe(), "downs=0", SendSignal("SEGV"), "");
+    ExpectTerminalGivenBack(
+        Probe("throw"), "downs=0", [](Tmux& tmux) { tmux.Keys({"F9"}); }, "134");
+}
+
+TEST(TerminalRestore, TheGameLeavesItsStartScreenOnAKey) {
+    REQUIRE_TMUX();
+    ExpectTerminalGivenBack(
+        "cd " + Quote(MOTHERSHIP_DATA_DIR) + " && " + Quote(MOTHERSHIP_BINARY), "Press any key",
+        [](Tmux& tmux) { tmux.Type("x"); }, "0");
+}
+
+}  // namespace
