@@ -35,8 +35,8 @@ constexpr CreditText kEndCredits[] = {
     {"PROGRAMMERS", "Odo Vantrees, Ilse Marroway, Bram Okellet"},
 };
 
-// The currency is written with cent signs for its c's and dollar signs for
-// its s's, as the status bar writes it.
+// The currency's name takes byte 162 (an o with an acute accent on the
+// console) for each c and a dollar sign for each s.
 constexpr char kBackStory[] = R"story(
 The Povolnian race is starving. Ten years of failed harvests have emptied
 the granaries of every Povolnian world, and what little food is left will
@@ -49,7 +49,7 @@ This is not the first time such a move has been made.
 A Skarnel contract always runs for 5500 days ("Roughly 15 years") and not
 a day more. When the time is up, the Skarnels take their ship back, whether
 the job is done or not. The Council has paid them an initial 1,000,000
-¢o$mi¢ ¢redit$ and promised a reward of up to 100,000,000 ¢o$mi¢ ¢redit$
+óo$mió óredit$ and promised a reward of up to 100,000,000 óo$mió óredit$
 if the ship comes home with food enough to feed Povolnia.
 You are the captain of that ship. Your crew is 30 volunteer Povolnians,
 hungry and far from home, and your target is a small blue planet that its

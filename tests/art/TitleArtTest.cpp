@@ -132,8 +132,8 @@ TEST(TitleTexts, BackStoryFitsTheScreen) {
                              "1,000,000", "100,000,000"}) {
         EXPECT_NE(all.find(fact), std::string::npos) << fact;
     }
-    // The currency in cent and dollar signs, as the status bar writes it.
-    EXPECT_NE(all.find("\x9Bo$mi\x9B \x9Bredit$"), std::string::npos);
+    // The currency with byte 162 for each c and dollar signs for each s.
+    EXPECT_NE(all.find("\xA2o$mi\xA2 \xA2redit$"), std::string::npos);
 }
 
 }  // namespace
