@@ -5,6 +5,7 @@
 
 #include "game/art/CellArt.h"
 #include "game/art/IonCannonScenes.h"
+#include "game/art/RoomMenuBarArt.h"
 #include "game/art/TerrainTiles.h"
 #include "platform/Cp437.h"
 
@@ -57,6 +58,8 @@ TEST(ArtTables, EveryLayerHasAKeyForEachGlyphAndEveryKeyAColour) {
         {"ChargeFrame1", &art::kChargeFrame1},
         {"ChargeFrame2", &art::kChargeFrame2},
         {"ChargeFrame3", &art::kChargeFrame3},
+        {"RoomMenuBar", &art::kRoomMenuBar},
+        {"RoomMenuBarEnd", &art::kRoomMenuBarEnd},
     };
     for (auto const& [name, table] : tables) {
         SCOPED_TRACE(name);
