@@ -363,17 +363,22 @@ struct KeyCase {
 };
 
 // Sends one key and returns the "vk=.. ch=.." line the probe shows for it.
-std::string Press(Tmux& tmux, KeyCase const& key) {
-    int const before = Count(tmux.Text(), "downs=");
+// `number` counts the key-downs the probe has read, this one included.
+std::string Press(Tmux& tmux, KeyCase const& key, int number) {
+    std::string const label = "key " + std::to_string(number) + ": ";
     if (key.typed.empty()) {
         tmux.Keys(key.tmuxKeys);
     } else {
         tmux.Type(key.typed);
     }
-    if (!tmux.WaitFor([&](std::string const& t) { return Count(t, "downs=") == before + 1; })) {
-        return "no key arrived";
+    std::string line;
+    if (!tmux.WaitFor([&](std::string const& t) {
+            line = Tmux::RowOf(t, 24);
+            return line.rfind(label, 0) == 0;
+        })) {
+        return "no key arrived: " + line;
     }
-    std::string line = tmux.Row(24);
+    line = line.substr(label.size());
     return line.substr(0, line.find_last_not_of(' ', 40) + 1);
 }
 
@@ -399,9 +404,11 @@ std::vector<KeyCase> const& KeyCases() {
 }
 
 void ExpectKeysArrive(Tmux& tmux) {
+    int number = 0;
     for (KeyCase const& key : KeyCases()) {
+        ++number;
         std::string const name = key.typed.empty() ? key.tmuxKeys[0] : "'" + key.typed + "'";
-        EXPECT_EQ(Press(tmux, key), Expect(key.virtualKey, key.character)) << name;
+        EXPECT_EQ(Press(tmux, key, number), Expect(key.virtualKey, key.character)) << name;
         EXPECT_TRUE(key.virtualKey < con::VK_PRIOR || key.virtualKey > con::VK_DOWN || key.character == 0)
             << name << ": a typed character never reads as a page or arrow key";
     }
@@ -470,7 +477,7 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     ASSERT_GE(pane.size(), 25u);
     EXPECT_EQ(pane[7][4].foreground, 1) << "colours redrawn too (red is the terminal's 1)";
     EXPECT_EQ(pane[7][4].background, 4);
-    EXPECT_EQ(Press(tmux, {{"Down"}, "", 40, 0}), Expect(40, 0));
+    EXPECT_EQ(Press(tmux, {{"Down"}, "", 40, 0}, 1), Expect(40, 0)) << "the resizes were no keys";
 }
 
 TEST(TerminalScreen, CursorFollowsTheModel) {

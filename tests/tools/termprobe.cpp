@@ -8,7 +8,7 @@
 //   rows 6-21      attribute bg * 16 + fg at column fg of row 6 + bg, drawn as
 //                  the hexadecimal digit of fg
 //   row 23         "downs=N ups=M": key-down and release records read so far
-//   row 24         "vk=V ch=C" of the last key-down
+//   row 24         "key N: vk=V ch=C", the last key-down and its number
 //   cell (79, 24)  byte 4 (a diamond) in attribute 30, the bottom-right cell
 //
 // Modes (first argument): "read" (default) blocks in ReadConsoleInputA;
@@ -73,7 +73,7 @@ bool Show(con::KeyRecord const& r, Counts& counts, bool throwOnF9) {
         ++counts.ups;
     } else {
         ++counts.downs;
-        std::snprintf(line, sizeof line, "vk=%d ch=%d", r.virtualKey,
+        std::snprintf(line, sizeof line, "key %d: vk=%d ch=%d", counts.downs, r.virtualKey,
                       static_cast<int>(static_cast<unsigned char>(r.character)));
         PutLine(24, line);
     }
