@@ -410,6 +410,14 @@ void ShowBunkerField(int x, int y, bool withLabel, int labelColour, int valueCol
     ShowField(x, y, withLabel, labelColour, "Bunker Placed:", x + 24, valueColour, value);
 }
 
+void ShowSquareFields(int x, int y, int subsector, int sector) {
+    constexpr char kBlanks[] = "                                ";
+    PrintInside(kBlanks, x, y, 0);
+    ShowTerrainField(x, y, true, 12, 14, subsector, sector);
+    PrintInside(kBlanks, x, y + 1, 0);
+    ShowSubSectorPopField(x, y + 1, true, 12, 14, subsector, sector);
+}
+
 bool EstimateTrip(int from, int to, TripEstimate& estimate) {
     if (to == kShipBoxCode) {
         to = 0;

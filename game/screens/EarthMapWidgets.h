@@ -104,6 +104,11 @@ void ShowSubSectorPopField(int x, int y, bool withLabel, int labelColour, int va
                            int sector);
 void ShowBunkerField(int x, int y, bool withLabel, int labelColour, int valueColour, int sector);
 
+// The terrain field on row y and the square's population on row y + 1, red
+// labels and yellow values, each row blanked (32 cells) first so a shorter
+// name leaves no trace of a longer one.
+void ShowSquareFields(int x, int y, int subsector, int sector);
+
 // The name of a land type as the terrain field shows it.
 char const* LandTypeName(int landType);
 

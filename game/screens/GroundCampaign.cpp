@@ -1,0 +1,146 @@
+#include "game/screens/GroundCampaign.h"
+
+#include "game/art/GroundPictures.h"
+#include "game/screens/EarthMapWidgets.h"
+#include "game/screens/MapCursor.h"
+#include "game/ui/ColorFunctions.h"
+#include "game/ui/GuiFunctions.h"
+#include "game/ui/ScreenFrame.h"
+#include "game/world/Globals.h"
+
+namespace {
+
+constexpr int kFrameColour = 48;
+constexpr int kLabelColour = 12;
+constexpr int kValueColour = 14;
+
+// The sector map stands at (2, 1), the grid of squares too.
+constexpr int kMapX = 2;
+constexpr int kMapY = 1;
+constexpr int kTileX = kMapX + 1;
+constexpr int kTileY = kMapY + 1;
+
+// The square's terrain and population on the right of the grid.
+constexpr int kFieldX = 45;
+constexpr int kFieldY = 2;
+
+// Where a built bunker's marker stands on its square's tile.
+constexpr int kBunkerDx = 6;
+constexpr int kBunkerDy = 2;
+constexpr int kBunkerColour = 79;
+
+void HighlightFirstSector() {
+    DrawSectorBox(1, SectorBoxX(kMapX, 1), SectorBoxY(kMapY, 1), kHighlightFrame, kLetterColour);
+}
+
+void DrawMiniMaps() {
+    for (int sector = kFirstSector; sector <= kLastSector; ++sector) {
+        DrawSectorMiniMap(sector, SectorBoxX(kMapX, sector) + 1, SectorBoxY(kMapY, sector) + 1);
+    }
+}
+
+void MapWholeSector(int sector) {
+    Sector* const place = Globals::GetMap()->GetSector(sector, -1);
+    if (place == nullptr) {
+        return;
+    }
+    for (int i = 0; i < kSubSectors; ++i) {
+        place->GetSubSector(i, -1)->SetVisible();
+    }
+}
+
+// The bunker's square is mapped whenever its sector's view opens, and marked
+// over its tile.
+void MarkBunker(Sector& sector) {
+    Bunker* const bunker = sector.GetBunker();
+    int const square = bunker->GetSubSector();
+    if (!bunker->GetVisible() || !IsSubSector(square)) {
+        return;
+    }
+    sector.GetSubSector(square, -1)->SetVisible();
+    char const marker[] = {static_cast<char>(240), static_cast<char>(240), '\0'};
+    PrintAt(marker, SubSectorBoxX(kTileX, square) + kBunkerDx, SubSectorBoxY(kTileY, square) + kBunkerDy,
+            kBunkerColour);
+}
+
+}  // namespace
+
+void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
+    ClearScreen(hOut, kFrameColour, false);
+    for (int sector = kFirstSector; sector <= kLastSector; ++sector) {
+        DrawSectorBox(sector, SectorBoxX(kMapX, sector), SectorBoxY(kMapY, sector), kPlainFrame,
+                      BunkerLetterColour(sector));
+    }
+    HighlightFirstSector();
+    int cursor = 1;
+    bool redraw = true;
+    while (true) {
+        ShowSectorField(kMapX, 18, true, kLabelColour, kValueColour, cursor);
+        ShowSectorPopField(kMapX, 19, true, kLabelColour, kValueColour, cursor);
+        ShowBunkerField(kMapX, 20, true, kLabelColour, kValueColour, cursor);
+        if (redraw) {
+            DrawMiniMaps();
+            redraw = false;
+        }
+        con::KeyRecord key{};
+        if (!ReadKeyPress(hIn, key)) {
+            continue;
+        }
+        if (IsArrowKey(key.virtualKey)) {
+            int const old = cursor;
+            cursor = SectorAfterArrow(cursor, key.virtualKey);
+            MoveSectorHighlight(kMapX, kMapY, cursor, old);
+        } else if (key.character == 13) {
+            ViewSector(hOut, hIn, cursor);
+            SetColor(0);
+            con::ClearConsole();
+            ClearScreen(hOut, kFrameColour, false);
+            cursor = 1;
+            DrawEarthMap(kMapX, kMapY, kPlainFrame, false, kLetterColour);
+            HighlightFirstSector();
+            redraw = true;
+        } else if (key.character == ' ') {
+            MapWholeSector(cursor);
+            redraw = true;
+        } else if (key.character == 27) {
+            return;
+        }
+    }
+}
+
+void ViewSector(con::Handle hOut, con::Handle hIn, int sector) {
+    Sector* const place = Globals::GetMap()->GetSector(sector, -1);
+    if (place == nullptr) {
+        return;
+    }
+    con::ClearConsole();
+    ClearScreen(hOut, kFrameColour, false);
+    DrawSubSectorGrid(kMapX, kMapY, kPlainFrame);
+    DrawSubSectorBox(0, kMapX, kMapY, kHighlightFrame);
+    DrawSubSectorTiles(sector, kTileX, kTileY);
+    MarkBunker(*place);
+    int cursor = 0;
+    while (true) {
+        ShowSquareFields(kFieldX, kFieldY, cursor, sector);
+        con::KeyRecord key{};
+        if (!ReadKeyPress(hIn, key)) {
+            continue;
+        }
+        if (IsArrowKey(key.virtualKey)) {
+            int const old = cursor;
+            cursor = SubSectorAfterArrow(cursor, key.virtualKey);
+            MoveSubSectorHighlight(kMapX, kMapY, cursor, old);
+        } else if (key.character == 13) {
+            SubSector* const square = place->GetSubSector(cursor, -1);
+            square->SetVisible();
+            // The value 8 is rubble as well here.
+            if (square->GetType() == 8) {
+                RubbleTile(SubSectorBoxX(kTileX, cursor), SubSectorBoxY(kTileY, cursor));
+            } else {
+                DrawSubSectorTile(sector, cursor, kTileX, kTileY);
+            }
+        } else if (key.character == 27) {
+            return;
+        }
+    }
+}

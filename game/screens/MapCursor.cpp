@@ -1,0 +1,40 @@
+#include "game/screens/MapCursor.h"
+
+namespace {
+
+// A cursor on a grid of `across` x `down` cells numbered from `first`, row by
+// row.
+int AfterArrow(int cell, uint16_t virtualKey, int first, int across, int down) {
+    int const count = across * down;
+    int const i = cell - first;
+    if (i < 0 || i >= count) {
+        return cell;
+    }
+    int const column = i % across;
+    int next = i;
+    switch (virtualKey) {
+        case con::VK_LEFT: next = column == 0 ? i + across - 1 : i - 1; break;
+        case con::VK_RIGHT: next = column == across - 1 ? i - across + 1 : i + 1; break;
+        case con::VK_UP: next = i < across ? i + count - across : i - across; break;
+        case con::VK_DOWN: next = i >= count - across ? i - count + across : i + across; break;
+        default: break;
+    }
+    return next + first;
+}
+
+}  // namespace
+
+bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record) {
+    uint32_t read = 0;
+    bool const ok = con::ReadConsoleInputA(hIn, &record, 1, &read);
+    con::FlushConsoleInputBuffer(hIn);
+    if (!ok) {
+        record = con::KeyRecord{con::KEY_EVENT, true, con::VK_ESCAPE, 27};
+        return true;
+    }
+    return read == 1 && record.eventType == con::KEY_EVENT && record.keyDown;
+}
+
+int SectorAfterArrow(int sector, uint16_t virtualKey) { return AfterArrow(sector, virtualKey, 1, 6, 4); }
+
+int SubSectorAfterArrow(int index, uint16_t virtualKey) { return AfterArrow(index, virtualKey, 0, 4, 4); }
