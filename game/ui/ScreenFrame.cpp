@@ -45,6 +45,14 @@ void StockText(int value, char (&text)[N]) {
     CleanNumberText(text, width);
 }
 
+// One field printed on its own, as a refresher reprints it.
+template <int Width>
+void PrintStock(int value, int x, int y, int color) {
+    char text[Width + 1];
+    StockText(value, text);
+    PrintAt(text, x, y, color);
+}
+
 }  // namespace
 
 void ResizeConsole(con::Handle hOut, int16_t columns, int16_t rows) {
@@ -68,12 +76,16 @@ void ResizeConsole(con::Handle hOut, int16_t columns, int16_t rows) {
     }
 }
 
-void ClearScreen(con::Handle hOut, int color, bool escapeHint) {
-    SetColor(15);
-    con::ClearConsole();
+void HideCursor(con::Handle hOut) {
     con::CursorInfo const hidden{100, false};
     con::SetConsoleCursorInfo(hOut, &hidden);
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+}
+
+void ClearScreen(con::Handle hOut, int color, bool escapeHint) {
+    SetColor(15);
+    con::ClearConsole();
+    HideCursor(hOut);
     PrintAt(escapeHint ? kEscapeHint : kBlankLine, 0, 0, color);
     for (int row = 1; row < kStatusRow; ++row) {
         PrintAt(kSideBar, 0, row, color);
@@ -113,27 +125,19 @@ void DrawStatusBar(con::Handle /*hOut*/, int color) {
 }
 
 void RefreshFuel(con::Handle /*hOut*/, int color) {
-    char fuel[kStockWidth + 1];
-    StockText(Globals::GetMothership()->GetFuel(), fuel);
-    PrintAt(fuel, kFuelColumn, kStockRow, color);
+    PrintStock<kStockWidth>(Globals::GetMothership()->GetFuel(), kFuelColumn, kStockRow, color);
 }
 
 void RefreshMaterials(con::Handle /*hOut*/, int color) {
-    char materials[kStockWidth + 1];
-    StockText(Globals::GetMothership()->GetMaterials(), materials);
-    PrintAt(materials, kMaterialsColumn, kStockRow, color);
+    PrintStock<kStockWidth>(Globals::GetMothership()->GetMaterials(), kMaterialsColumn, kStockRow, color);
 }
 
 void RefreshFood(con::Handle /*hOut*/, int color) {
-    char food[kStockWidth + 1];
-    StockText(Globals::GetMothership()->GetFood(), food);
-    PrintAt(food, kFoodColumn, kStockRow, color);
+    PrintStock<kStockWidth>(Globals::GetMothership()->GetFood(), kFoodColumn, kStockRow, color);
 }
 
 void RefreshCredits(con::Handle /*hOut*/, int color) {
-    char credits[kCreditsWidth + 1];
-    StockText(Globals::GetCredits(), credits);
-    PrintAt(credits, kCreditsColumn, kStatusRow, color);
+    PrintStock<kCreditsWidth>(Globals::GetCredits(), kCreditsColumn, kStatusRow, color);
 }
 
 void WaitForKey(con::Handle hIn) {

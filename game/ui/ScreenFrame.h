@@ -14,6 +14,10 @@
 // the same area, whatever its shape, is left as it is.
 void ResizeConsole(con::Handle hOut, int16_t columns, int16_t rows);
 
+// Hides the cursor (full size, invisible) and puts it at (0, 0), as every
+// screen does before it draws.
+void HideCursor(con::Handle hOut);
+
 // Clears the console in white on black, hides the cursor and paints row 0
 // (the Escape hint, or blanks), the side bars of rows 1-22 and the status bar
 // in the colour.

@@ -65,6 +65,16 @@ TEST(ScreenFrame, ClearWithoutTheHintLeavesRowZeroBlank) {
     ExpectFrame(*vc, 48, std::string(80, ' '));
 }
 
+TEST(ScreenFrame, HideCursorPutsItAtTheTopLeft) {
+    con::ScopedVirtualConsole vc;
+    con::SetConsoleCursorPosition(kOut, con::Coord{40, 12});
+    HideCursor(kOut);
+    EXPECT_EQ(vc->Cursor().X, 0);
+    EXPECT_EQ(vc->Cursor().Y, 0);
+    EXPECT_FALSE(vc->Model().cursorInfo.visible);
+    EXPECT_EQ(vc->Model().cursorInfo.size, 100u);
+}
+
 TEST(StatusBar, StartingDayAndStocks) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
