@@ -1,0 +1,36 @@
+// The Super Freighter as seen from the mothership: the hull, 23 rows across
+// the whole screen, and the six places on board that the player picks from.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/art/CellArt.h"
+
+namespace art {
+
+// Plating in dark grey, outlines and joints in white, the engines' exhaust in
+// light red and the stern's vent in dark red, drawn from the top-left corner.
+extern CellArt const kFreighterHull;
+inline constexpr int kFreighterHullRows = 23;
+
+}  // namespace art
+
+// The places, numbered 1-6 as the player moves between them: the auction
+// house (top left), the cafe (top right), the bazaar (middle left), the
+// mercenary market (middle right), the shuttle back to the mothership (bottom
+// left) and the spacecraft showroom (bottom right).
+inline constexpr int kFreighterPlaces = 6;
+inline constexpr int kFreighterShuttle = 5;
+
+// A place's picture: its lines (code page 437) and where its top-left corner
+// stands. Each is drawn in one colour; the blanks that start and end a line
+// are not part of it.
+struct FreighterPlacePicture {
+    int x;
+    int y;
+    std::vector<std::string> const& lines;
+};
+
+// The picture of place 1-6; null for any other number.
+FreighterPlacePicture const* FreighterPlace(int place);
