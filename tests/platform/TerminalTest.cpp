@@ -151,12 +151,12 @@ public:
     Tmux() {
         static int count = 0;
         socket_ = "mothership-test-" + std::to_string(getpid()) + "-" + std::to_string(++count);
+        // Where tmux puts it; the server leaves it behind when its last pane ends.
+        socketPath_ = Getenv("TMUX_TMPDIR", "/tmp") + "/tmux-" + std::to_string(getuid()) + "/" + socket_;
     }
     ~Tmux() {
         Command({"kill-server"});
-        if (!socketPath_.empty()) {
-            unlink(socketPath_.c_str());
-        }
+        unlink(socketPath_.c_str());
     }
     Tmux(Tmux const&) = delete;
     Tmux& operator=(Tmux const&) = delete;
@@ -181,7 +181,6 @@ public:
         Result const r = Command({"new-session", "-d", "-s", "t", "-x", std::to_string(columns), "-y",
                                   std::to_string(rows), env + " " + command});
         ASSERT_EQ(r.status, 0) << "tmux would not start";
-        socketPath_ = Show("#{socket_path}");
     }
 
     void Keys(std::vector<std::string> const& keys) const {
