@@ -1,5 +1,6 @@
 #include "game/screens/MorningReport.h"
 
+#include "game/screens/MapCursor.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/world/Globals.h"
@@ -51,11 +52,7 @@ void MorningMessages(con::Handle /*hOut*/, con::Handle hIn) {
     bool reading = true;
     while (reading) {
         con::KeyRecord record;
-        uint32_t read = 0;
-        if (!con::ReadConsoleInputA(hIn, &record, 1, &read)) {
-            break;  // no console to read from: nothing more will come
-        }
-        if (read == 0 || record.eventType != con::KEY_EVENT || !record.keyDown) {
+        if (!ReadKeyPress(hIn, record)) {
             continue;
         }
         switch (record.virtualKey) {
