@@ -177,10 +177,13 @@ TEST(EndDay, ABunkerWithoutFoodEatsOneOfItsCrew) {
         ASSERT_TRUE(bunker.GetCrewQueue()->enqueue(RACE_POVOLNIAN, false));
     }
     bunker.ChangeFood(3);
+    // The longest name a member can have goes into the message whole.
+    bunker.GetCrewQueue()->GetCrewNode(1)->crew.NameCrew("Zzyzx Quonderblatts");
     char names[3][Crew::kNameSize];
     for (int i = 0; i < 3; ++i) {
         bunker.GetCrewQueue()->GetCrewNode(i)->crew.GetName(names[i]);
     }
+    ASSERT_EQ(std::string(names[1]).size(), Crew::kNameSize - 1);
 
     con::ScopedVirtualConsole vc;
     std::size_t const draws = GameRandDraws();
