@@ -24,10 +24,12 @@ int AfterArrow(int cell, uint16_t virtualKey, int first, int across, int down) {
 
 }  // namespace
 
-bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record) {
+bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record, bool flush) {
     uint32_t read = 0;
     bool const ok = con::ReadConsoleInputA(hIn, &record, 1, &read);
-    con::FlushConsoleInputBuffer(hIn);
+    if (flush) {
+        con::FlushConsoleInputBuffer(hIn);
+    }
     if (!ok) {
         record = con::KeyRecord{con::KEY_EVENT, true, con::VK_ESCAPE, 27};
         return true;

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "tests/screens/ScreenSnapshot.h"
+#include "tests/support/ScreenHarness.h"
+
+#include "game/screens/BridgeMenu.h"
+#include "game/world/Globals.h"
+#include "platform/VirtualConsole.h"
+
+namespace {
+
+using testing_support::RunScreen;
+
+bool RunBridge() {
+    return RunScreen([] {
+        BridgeMenu(con::GetStdHandle(con::STD_OUTPUT_HANDLE), con::GetStdHandle(con::STD_INPUT_HANDLE),
+                   DeckRoom::Navigation);
+    });
+}
+
+// The colour of item k's label (column 43, row 4k).
+int ItemColour(con::VirtualConsole& vc, int item) { return vc.AttrAt(43, 4 * item); }
+
+std::string HintRow(con::VirtualConsole& vc) { return vc.Text(0, 0, 80); }
+
+constexpr char kHint[] = "                     Press Escape To Return To Previous Menu                    ";
+
+}  // namespace
+
+TEST(BridgeMenuTest, OpensOnTheFirstItemWithTheEscapeHint) {
+    con::ScopedVirtualConsole vc;
+    vc->Idle(1);  // nothing pressed: the script ends while the menu waits
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(HintRow(*vc), kHint);
+    EXPECT_EQ(vc->AttrAt(0, 0), 78);
+    EXPECT_EQ(vc->AttrAt(0, 10), 78);  // the side bars
+    char const* const labels[] = {"  Ground Campaign Status   ", "  Navigate Mothership      ",
+                                  "  Radio Communications     ", "  Super Ion Cannon Control ",
+                                  "  Return to Main Deck      "};
+    for (int item = 1; item <= 5; ++item) {
+        EXPECT_EQ(vc->Text(4 * item, 43, 70), labels[item - 1]) << item;
+        EXPECT_EQ(ItemColour(*vc, item), item == 1 ? 241 : 31) << item;
+    }
+}
+
+TEST(BridgeMenuTest, SelectionWrapsAtBothEnds) {
+    con::ScopedVirtualConsole vc;
+    vc->Up();
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(ItemColour(*vc, 5), 241);
+    EXPECT_EQ(ItemColour(*vc, 1), 31);
+
+    con::ScopedVirtualConsole again;
+    again->Up().Down();  // 5, then Down from 5 to 1
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(ItemColour(*again, 1), 241);
+    EXPECT_EQ(ItemColour(*again, 5), 31);
+    EXPECT_EQ(ItemColour(*again, 4), 31);
+}
+
+TEST(BridgeMenuTest, RadioCommunicationsChangesNothing) {
+    con::ScopedVirtualConsole vc;
+    std::vector<ScreenSnapshot> waits;
+    vc->onWait = [&waits](con::VirtualConsole& v) { waits.emplace_back(v); };
+    vc->Down().Down().Enter().Down();
+    EXPECT_FALSE(RunBridge());
+    // At the wait before Enter and at the wait after it the screen is the same.
+    ASSERT_GE(waits.size(), 4u);
+    EXPECT_TRUE(waits[3].ChangedFrom(waits[2]).empty());
+    EXPECT_EQ(ItemColour(*vc, 4), 241);
+}
+
+TEST(BridgeMenuTest, ReturningFromAScreenRedrawsWithoutTheHint) {
+    con::ScopedVirtualConsole vc;
+    vc->Down().Enter().Escape();  // navigation and back
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(HintRow(*vc), std::string(80, ' '));
+    EXPECT_EQ(vc->AttrAt(0, 0), 78);
+    EXPECT_EQ(ItemColour(*vc, 2), 241);
+    EXPECT_EQ(ItemColour(*vc, 1), 31);
+
+    con::ScopedVirtualConsole status;
+    status->Enter().Escape();
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(HintRow(*status), std::string(80, ' '));
+    EXPECT_EQ(ItemColour(*status, 1), 241);
+}
+
+TEST(BridgeMenuTest, ReturnAndEscapeLeaveTheBridge) {
+    con::ScopedVirtualConsole vc;
+    vc->Up().Enter();
+    EXPECT_TRUE(RunBridge());
+    EXPECT_EQ(vc->Text(20, 43, 70), std::string(27, ' '));  // the screen was cleared
+    vc->Escape();
+    EXPECT_TRUE(RunBridge());
+    EXPECT_EQ(vc->Text(0, 0, 80), std::string(80, ' '));
+    EXPECT_EQ(vc->Text(4, 43, 70), std::string(27, ' '));
+}
+
+TEST(BridgeMenuTest, NavigationSetsTheDestinationTheDayThenFlies) {
+    con::ScopedVirtualConsole vc;
+    // Navigate: the cursor from sector 1 to 8, Enter, back to the bridge.
+    vc->Down().Enter().Right().Down().Enter().Escape();
+    EXPECT_FALSE(RunBridge());
+    Mothership* ship = Globals::GetMothership();
+    EXPECT_EQ(ship->GetDestination(), 8);
+    EXPECT_EQ(ship->GetLocation(), 0);
+    int const fuel = ship->GetFuel();
+    ship->Travel();
+    EXPECT_EQ(ship->GetLocation(), 8);
+    EXPECT_EQ(ship->GetFuel(), fuel - 10000);
+}
+
+TEST(BridgeMenuTest, TheCannonInOrbitRefusesAndTheBridgeComesBack) {
+    con::ScopedVirtualConsole vc;
+    vc->Up().Up().Enter().Type("x");
+    EXPECT_FALSE(RunBridge());
+    EXPECT_FALSE(Globals::GetGameOver());
+    EXPECT_EQ(ItemColour(*vc, 4), 241);
+    EXPECT_EQ(HintRow(*vc), std::string(80, ' '));
+}
+
+TEST(BridgeMenuTest, AShotThatEndsTheGameLeavesWithoutRedrawing) {
+    con::ScopedVirtualConsole vc;
+    Mothership* ship = Globals::GetMothership();
+    ship->SetDestination(13);
+    ship->Travel();
+    ship->SetFuel(40000);
+    // Cannon, fire, yes, a key after the shot, a key on the game-over screen.
+    vc->Up().Up().Enter().Enter().Type("y").Type("x").Type("x");
+    EXPECT_TRUE(RunBridge());
+    EXPECT_TRUE(Globals::GetGameOver());
+    EXPECT_EQ(ship->GetFuel(), 0);
+    EXPECT_EQ(Globals::GetMessages()->GetTotal(), 1);
+    EXPECT_NE(vc->Dump().find("AT LEAST YA WENT OUT WITH A BANG!"), std::string::npos);
+    EXPECT_EQ(vc->Dump().find("Super Ion Cannon Control"), std::string::npos);
+}
