@@ -29,7 +29,13 @@ namespace con {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
+// A poll that finds nothing waits about a millisecond on average, which paces
+// the animated screens' pass-counted animations. The waits are gathered into
+// one every kPollBatch polls (the polls between look and return at once): a
+// wake-up costs far more than the look, so this keeps an idle game well under
+// 1% of a core while the passes keep their average pace.
 constexpr int kPollWaitMs = 1;
+constexpr int kPollBatch = 16;
 
 // Set by SIGWINCH, so that the size is asked of the terminal only after it
 // changed (polling screens present a thousand times a second). The curses
@@ -375,7 +381,12 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
         return;
     }
     quietSincePoll_ = false;
-    wtimeout(stdscr, block ? -1 : kPollWaitMs);
+    int pollWait = 0;
+    if (!block && ++pollsSinceWait_ >= kPollBatch) {
+        pollsSinceWait_ = 0;
+        pollWait = kPollBatch * kPollWaitMs;
+    }
+    wtimeout(stdscr, block ? -1 : pollWait);
     int errors = 0;
     for (;;) {
         wint_t code = 0;
@@ -406,7 +417,6 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             // wait while the terminal is too small) and reading goes on.
             redrawAll_ = true;
             Present();
-            wtimeout(stdscr, block ? -1 : kPollWaitMs);
             if (!block) {
                 return;
             }

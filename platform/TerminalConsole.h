@@ -99,6 +99,7 @@ private:
     std::array<std::array<Cell, kColumns>, kRows> shown_{};
     bool redrawAll_ = true;
     bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
+    int pollsSinceWait_ = 0;  // polls since the last one that waited
     uint64_t shownGeneration_ = 0;
     int shownCursor_ = -1;  // curses cursor mode last set
     Coord shownCursorAt_{-1, -1};
