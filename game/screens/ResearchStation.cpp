@@ -1,0 +1,274 @@
+#include "game/screens/ResearchStation.h"
+
+#include <algorithm>
+
+#include "game/art/ArtText.h"
+#include "game/art/ResearchArt.h"
+#include "game/screens/MapCursor.h"
+#include "game/screens/RoomMenuKeys.h"
+#include "game/ui/GuiFunctions.h"
+#include "game/ui/RoomMenuBar.h"
+#include "game/ui/ScreenFrame.h"
+#include "game/world/Globals.h"
+#include "game/world/SillyString.h"
+
+namespace {
+
+constexpr int kRoomColour = 78;
+constexpr int kTextColour = 15;
+constexpr int kFrameColour = 2;
+
+constexpr char const* kItems[kRoomMenuItems] = {
+    "  Research Assignments     ", "  View Completed Research  ", "  Chat with Hyde           ",
+    "  Biology Reports          ", "  Return to Main Deck      ",
+};
+constexpr int kAssignmentsItem = 1;
+constexpr int kCompletedItem = 2;
+constexpr int kReturnItem = 5;
+
+// The side panel left of the menu.
+constexpr int kPanelX = 4;
+constexpr int kPanelWidth = 34;
+constexpr int kPanelFirstRow = 1;
+constexpr int kPanelLastRow = 22;
+
+// The assignment lists: names and shares side by side, fifteen rows each.
+constexpr int kListTop = 4;
+constexpr int kVisibleRows = 15;
+constexpr int kNamesX = 4;
+constexpr int kNamesWidth = 28;
+constexpr int kSharesX = 35;
+constexpr int kSharesWidth = 13;
+constexpr int kShareStep = 5;
+constexpr int kAllTheCrew = 100;
+constexpr int kPercentX = 23;
+constexpr int kTotalsRow = 21;
+constexpr int kDaysX = 72;
+constexpr int kDaysWidth = 4;  // up to 3000 days: the dearest technology at a point a day
+
+void BlankPanel() {
+    for (int row = kPanelFirstRow; row <= kPanelLastRow; ++row) {
+        PrintPadded("", kPanelX, row, kTextColour, kPanelWidth);
+    }
+}
+
+void ShowItemPanel(int item) {
+    if (item == kAssignmentsItem) {
+        ShowResearchSummary();
+    } else {
+        BlankPanel();
+    }
+}
+
+// The menu again after a screen of the room, without the Escape hint.
+void RedrawMenu(con::Handle hOut, int selected) {
+    ClearScreen(hOut, kRoomColour, false);
+    PaintRoomMenu(kItems, selected);
+}
+
+void DrawAssignmentsFrame() {
+    std::vector<std::string> const& lines = ResearchFrameLines();
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        PrintArtLine(lines[row], kResearchFrameX, kResearchFrameY + static_cast<int>(row), kFrameColour);
+    }
+}
+
+// The view the names list is about to show: the cursor on an entry, the window
+// no further down than a full last page. The list keeps to the same rule, so
+// the share lit beside it belongs to the technology it highlights, even after
+// the last row was completed and the list grew shorter.
+void KeepViewInList(ScrollState& view, int total) {
+    int const last = std::max(total - 1, 0);
+    int const offset = std::min(std::clamp(view.offset, 0, kVisibleRows - 1), last);
+    int top = std::max(view.top, 0);
+    int const selected = std::clamp(top + offset, 0, last);
+    top = std::min(top, std::max(total - kVisibleRows, 0));
+    view = {top, selected - top};
+}
+
+int ListedShares(ResearchRows const& rows) {
+    int total = 0;
+    for (int i = 0; i < rows.count; ++i) {
+        total += rows.shares[i];
+    }
+    return total;
+}
+
+// A number right-aligned in four columns, then "%".
+void PercentText(int value, ListRow& out) {
+    char number[5];
+    NumberToText(value, number, false, 4);
+    StringSlam(out, number, "%");
+}
+
+}  // namespace
+
+int CountResearchCrew() {
+    CrewQueue* crew = Globals::GetMothership()->GetCrewQueue();
+    int count = 0;
+    for (int i = 0; i < crew->GetTotal(); ++i) {
+        count += crew->GetCrewNode(i)->crew.GetJobIndex() == JOB_RESEARCH ? 1 : 0;
+    }
+    return count;
+}
+
+int CountAvailableTechs() {
+    int count = 0;
+    for (int i = 0; i < Alltechs::kTechCount; ++i) {
+        count += Globals::GetTechs()->GetTech(i)->IsResearchable() ? 1 : 0;
+    }
+    return count;
+}
+
+void ChangeTechShare(char const* name, int delta) {
+    if (TechBase* tech = Globals::GetTechs()->FindTechByName(name)) {
+        tech->ChangeShare(delta);
+    }
+}
+
+void SetTechPercent(char const* name, double percent) {
+    if (TechBase* tech = Globals::GetTechs()->FindTechByName(name)) {
+        tech->SetPercent(percent);
+    }
+}
+
+void CollectResearchRows(ResearchRows& rows) {
+    rows = ResearchRows{};
+    for (int i = 0; i < Alltechs::kTechCount && rows.count < kMaxResearchRows; ++i) {
+        TechBase* tech = Globals::GetTechs()->GetTech(i);
+        if (!tech->IsResearchable()) {
+            continue;
+        }
+        int const row = rows.count++;
+        StringCopy(rows.names[row], tech->Name());
+        rows.shares[row] = tech->GetShare();
+        PercentText(rows.shares[row], rows.shareTexts[row]);
+        PercentText(static_cast<int>(tech->GetPercent()), rows.percentTexts[row]);
+        rows.remaining[row] = tech->GetRemaining();
+        rows.techs[row] = tech;
+    }
+    if (rows.count == 0) {
+        StringCopy(rows.names[0], "List is empty.");
+        StringCopy(rows.shareTexts[0], "N/A ");
+        StringCopy(rows.percentTexts[0], " N/A  ");
+    }
+}
+
+int ResearchDaysLeft(int capability, int share, int remaining) {
+    if (capability < 1 || share < 1 || remaining < 1) {
+        return 0;
+    }
+    long long const perDay = static_cast<long long>(capability) * share / 100;
+    if (perDay < 1) {
+        return 0;
+    }
+    return static_cast<int>(std::max<long long>(remaining / perDay, 1));
+}
+
+void ShowResearchSummary() {
+    int const available = CountAvailableTechs();
+    BlankPanel();
+    if (CountResearchCrew() != 0) {
+        PrintAt("Total Research Capablility: ", 4, 3, kTextColour);
+        PrintAt(Globals::GetTechs()->GetTotalTech(), 32, 3, kTextColour);
+        PrintAt("Total available assignments: ", 4, 5, kTextColour);
+        PrintAt(available, 33, 5, kTextColour);
+    } else {
+        PrintAt("Go assign crew members to research", 4, 3, kTextColour);
+        PrintAt("then come back to assign them to a", 4, 5, kTextColour);
+        PrintAt("tech to research!", 4, 7, kTextColour);
+    }
+    if (available == 0) {
+        // The whole row, so no tail of the line it replaces is left.
+        PrintPadded("No assignments to research.", kPanelX, 5, kTextColour, kPanelWidth);
+    }
+}
+
+void ResearchMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
+    OpenRoomMenu(hOut, kItems);
+    int selected = kAssignmentsItem;
+    ShowResearchSummary();
+    for (;;) {
+        con::KeyRecord key{};
+        if (!ReadKeyPress(hIn, key)) {
+            continue;
+        }
+        if (MoveRoomMenuHighlight(kItems, selected, key.virtualKey)) {
+            ShowItemPanel(selected);
+        } else if (key.character == '\r') {
+            if (selected == kAssignmentsItem) {
+                if (CountResearchCrew() != 0 && CountAvailableTechs() != 0) {
+                    ResearchAssignments(hOut, hIn);
+                }
+                RedrawMenu(hOut, selected);
+                ShowResearchSummary();
+            } else if (selected == kCompletedItem) {
+                // There is no record of completed research to show yet.
+                RedrawMenu(hOut, selected);
+            } else if (selected == kReturnItem) {
+                LeaveRoom();
+                return;
+            }
+        } else if (key.character == 27) {
+            LeaveRoom();
+            return;
+        }
+    }
+}
+
+void ResearchAssignments(con::Handle hOut, con::Handle hIn) {
+    ClearScreen(hOut, kRoomColour, true);
+    DrawAssignmentsFrame();
+    int const capability = Globals::GetTechs()->GetTotalTech();
+    PrintAt("Technology", 5, 2, kTextColour);
+    PrintAt("% of Crew", 35, 2, kTextColour);
+    PrintAt("Description", 51, 2, kTextColour);
+    PrintAt("Total Research Capablility: ", 5, 20, kTextColour);
+    PrintAt(capability, 33, 20, kTextColour);
+    PrintAt("Total available assignments: ", 45, 20, kTextColour);
+    PrintAt(CountAvailableTechs(), 74, 20, kTextColour);
+    PrintAt("Number of turns until done: ", 44, kTotalsRow, kTextColour);
+    PrintAt("Percent Completed: ", 5, kTotalsRow, kTextColour);
+
+    ScrollState names{};
+    ResearchRows rows;
+    for (;;) {
+        CollectResearchRows(rows);
+        // An empty list still shows its one row, which says so.
+        int const shown = std::max(rows.count, 1);
+        KeepViewInList(names, shown);
+        int const s = names.top + names.offset;
+
+        ScrollState shares = names;
+        ScrollList(hOut, hIn, rows.shareTexts, kSharesX, kListTop, kSharesWidth, kVisibleRows, shown, false,
+                   shares, true, false);
+        PrintPadded(rows.shareTexts[s], kSharesX, kListTop + names.offset, kRoomMenuHighlight, kSharesWidth);
+        PrintAt(rows.percentTexts[s], kPercentX, kTotalsRow, kTextColour);
+        int const days = ResearchDaysLeft(capability, rows.shares[s], rows.remaining[s]);
+        if (days > 0) {
+            PrintPadded(days, kDaysX, kTotalsRow, kTextColour, kDaysWidth);
+        } else {
+            PrintAt("N/A ", kDaysX, kTotalsRow, kTextColour);
+        }
+
+        int const answer = ScrollList(hOut, hIn, rows.names, kNamesX, kListTop, kNamesWidth, kVisibleRows,
+                                      shown, true, names, false, true);
+        if (answer == kScrollEscape) {
+            return;
+        }
+        TechBase* tech = rows.techs[s];
+        if (tech == nullptr) {
+            continue;  // the empty list: nothing to share out or complete
+        }
+        if (answer == kScrollLeft) {
+            ChangeTechShare(tech->Name(), -kShareStep);
+        } else if (answer == kScrollRight) {
+            if (ListedShares(rows) < kAllTheCrew) {
+                ChangeTechShare(tech->Name(), kShareStep);
+            }
+        } else if (answer == kScrollStepEnter) {
+            SetTechPercent(tech->Name(), 100.0);
+            Globals::GetTechs()->Update(*tech);
+        }
+    }
+}
