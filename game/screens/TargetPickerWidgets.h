@@ -1,0 +1,47 @@
+// What the docking bay's map pickers share: the DOCK box standing for the
+// mothership under the Earth map, the highlight movers between sector boxes
+// and that box, and the one-line field naming a place. The sector boxes,
+// mini-maps and markers are the Earth map widgets'.
+//
+// Places here are 0 (the mothership), 1-24 (a sector) and the ship's box code
+// 407, which a picker stores as 0.
+#pragma once
+
+#include <cstdint>
+
+// The DOCK box of a picker whose map stands at (x, y) has its corner at
+// (x + 16, y + 17), where the navigation map has its ORBIT box. It is reached
+// from sectors 3 and 4 above it and 21 and 22 (the map's bottom row).
+inline constexpr int kDockBoxDx = 16;
+inline constexpr int kDockBoxDy = 17;
+
+// Corners and sides in the colour, " D   O   C   K " in white between them.
+void DrawDockBox(int x, int y, int colour);
+
+// Sector box `old` back to a plain frame (when redrawOld is set) and box `now`
+// highlighted, on the map at (x, y); letters yellow where the sector's bunker
+// is built, else white. Places that are no sector draw nothing.
+void MoveTargetHighlight(int x, int y, int now, int old, bool redrawOld);
+// The same where either place may be the DOCK box: `old` plain, `now`
+// highlighted, each being sector 3, 4, 21, 22 or the DOCK box; any other
+// place draws nothing.
+void MoveDockHighlight(int x, int y, int now, int old);
+
+// "Sector:" in the label colour at (x, y), then at (x + 8, y) "Mothership" for
+// the ship (0 or 407), or a sector's letter and ten blanks that wipe a longer
+// name. Without the label only a sector's letter, at (x, y).
+void ShowTargetField(int x, int y, bool withLabel, int labelColour, int valueColour, int location);
+// The same, for the place under a picker's cursor.
+void ShowSelectionField(int x, int y, bool withLabel, int labelColour, int valueColour, int location);
+
+// ---- What the pickers' maps share --------------------------------------------
+// The 24 sector boxes of the map at (x, y), plain, letters marking the built
+// bunkers.
+void DrawPickerSectors(int x, int y);
+// Every sector's mini-map inside its box; they wipe the arrows round the
+// letters. Then the rows above and below the DOCK label, wiping its arrows.
+void DrawPickerMiniMaps(int x, int y);
+// An arrow key on a picker's map: the cursor (a sector or the DOCK box, 407)
+// moves as on the navigation map, and the highlight follows it. Letters are
+// redrawn marking the built bunkers when bunkerLetters is set, else white.
+void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& fromLeft, bool bunkerLetters);

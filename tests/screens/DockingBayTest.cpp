@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+#include <string>
+
+#include "tests/screens/DockingBayWorld.h"
+
+#include "game/screens/CraftList.h"
+#include "game/screens/DockingBayMenu.h"
+
+namespace {
+
+using namespace dock_test;
+
+char const* const kItems[] = {"  View Ships in Dock       ", "  Load Cargo And Crew      ",
+                              "  Assign Aircraft Missions ", "  Launch Space Capsule     ",
+                              "  Return to Main Deck      "};
+
+bool Menu() {
+    return Play([] { DockingBayMenu(Out(), In(), DeckRoom::Docking); });
+}
+
+void ExpectMenu(con::VirtualConsole& vc, int selected) {
+    for (int item = 1; item <= 5; ++item) {
+        EXPECT_EQ(vc.Text(4 * item, 43, 70), kItems[item - 1]) << "item " << item;
+        EXPECT_EQ(vc.AttrAt(43, 4 * item), item == selected ? 241 : 31) << "item " << item;
+    }
+}
+
+std::string CapsuleLine(con::VirtualConsole& vc) { return vc.Text(16, 4, 34); }
+
+TEST(DockingBayMenu, OpensOnTheFirstItemWithTheEscapeHint) {
+    con::ScopedVirtualConsole vc;
+    EXPECT_FALSE(Menu());
+    ExpectMenu(*vc, 1);
+    EXPECT_EQ(vc->Text(0, 21, 60), "Press Escape To Return To Previous Menu");
+    EXPECT_EQ(vc->AttrAt(0, 12), 78);
+}
+
+TEST(DockingBayMenu, TheCapsuleCountStandsBesideItemFourOnly) {
+    con::ScopedVirtualConsole vc;
+    Ship().ChangeCapsules(1);  // three ready
+    std::string const shown = "Ready Space Capsules: 3       ";
+    std::string const blank(30, ' ');
+    // Each step: a key, the item it highlights and the side text after it.
+    struct Step {
+        uint16_t key;
+        int item;
+        std::string const& text;
+    };
+    Step const steps[] = {{con::VK_DOWN, 2, blank}, {con::VK_DOWN, 3, blank}, {con::VK_DOWN, 4, shown},
+                          {con::VK_DOWN, 5, blank}, {con::VK_DOWN, 1, blank}, {con::VK_UP, 5, blank},
+                          {con::VK_UP, 4, shown},   {con::VK_UP, 3, blank}};
+    for (Step const& step : steps) {
+        vc->Press(step.key);
+        Menu();
+        ExpectMenu(*vc, step.item);
+        EXPECT_EQ(CapsuleLine(*vc), step.text) << "on item " << step.item;
+        // The next run opens the room afresh: walk back to where this one stood.
+        for (int item = 1; item < step.item; ++item) {
+            vc->Down();
+        }
+    }
+}
+
+TEST(DockingBayMenu, WithNoReadyCapsuleItemFourIgnoresEnter) {
+    con::ScopedVirtualConsole vc;
+    Ship().ChangeCapsules(-Ship().GetCapsules());
+    vc->Up().Up().Enter();
+    Menu();
+    ExpectMenu(*vc, 4);
+    EXPECT_EQ(CapsuleLine(*vc), "Ready Space Capsules: 0       ");
+}
+
+TEST(DockingBayMenu, ASubScreenReturnsToTheMenuWithoutTheHint) {
+    con::ScopedVirtualConsole vc;
+    vc->Enter().Escape();
+    Menu();
+    EXPECT_EQ(vc->Text(0), std::string(80, ' '));
+    ExpectMenu(*vc, 1);
+    vc->Down().Down().Down().Down().Enter();
+    EXPECT_TRUE(Menu()) << "item 5 leaves the room";
+    vc->Escape();
+    EXPECT_TRUE(Menu());
+}
+
+// ---- The craft list ---------------------------------------------------------
+
+TEST(CraftList, ThePanelShowsOnTheReleaseOfTheEnterThatOpenedIt) {
+    con::ScopedVirtualConsole vc;
+    vc->Enter();  // its release is the craft list's first record
+    Menu();
+    EXPECT_EQ(vc->Text(0, 12, 30), "SELECT AN AIRCRAFT");
+    EXPECT_EQ(vc->Picture(3, 3, 39, 3),
+              "╔═════════════╗         ╔═════════════╗\n"
+              "║  CraftName  ║         ║  CraftStats ║\n"
+              "╠═════════════╩═════════╬═════════════╩");
+    EXPECT_EQ(vc->Picture(4, 6, 20, 4),
+              "Saucer Transport    \n"
+              "Cargo Barge         \n"
+              "Stealth Fighter     \n"
+              "Hulk Bomber         ");
+    EXPECT_EQ(vc->AttrAt(4, 6), 241);
+    EXPECT_EQ(vc->Picture(28, 6, 42, 10),
+              "Saucer Transport                          \n"
+              "Resources:                                \n"
+              "Food: 0                                   \n"
+              "Fuel: 0                                   \n"
+              "Materials: 0                              \n"
+              "Crew-0 <OPEN> Artifacts-0 Bombs-0         \n"
+              "Cargo Space Used: 0                       \n"
+              "Current Location:                         \n"
+              "Current Destination: Not Moving this turn \n"
+              "Current Mission: Inactive                 ");
+    EXPECT_EQ(vc->AttrAt(28, 6), 14);
+}
+
+TEST(CraftList, ThePanelFollowsTheCursorAndEnterReturnsItsIndex) {
+    con::ScopedVirtualConsole vc;
+    vc->Down().Down().Down();
+    int chosen = -2;
+    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    EXPECT_EQ(vc->Text(6, 28, 39), "Hulk Bomber");
+    EXPECT_EQ(vc->Text(11, 28, 70), "Crew-0 <OPEN> Artifacts-0 Bombs-1         ");
+    EXPECT_EQ(vc->Text(12, 28, 50), "Cargo Space Used: 2000");
+    vc->Down().Down().Up().Enter();
+    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    EXPECT_EQ(chosen, 1);
+    vc->Escape();
+    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    EXPECT_EQ(chosen, -1);
+}
+
+TEST(CraftList, ABunkerCraftShowsItsSectorsAndTheBunkersMissionTexts) {
+    con::ScopedVirtualConsole vc;
+    AirQueue& bunker = *BunkerOf(2).GetAirQueue();
+    ASSERT_TRUE(bunker.enqueue(STEALTH_FIGHTER, 1000000, 2));
+    Aircraft& fighter = bunker.GetNode(0)->aircraft;
+    testing_support::FillCrew(*fighter.GetCrewQueue());
+    testing_support::Order(fighter, MISSION_ESCORT, 24);
+    ShowCraftStats(2, 0);
+    EXPECT_EQ(vc->Text(11, 28, 70), "Crew-2 <FULL>                             ") << "no counts when full";
+    EXPECT_EQ(vc->Text(13, 28, 47), "Current Location: L");
+    EXPECT_EQ(vc->Text(14, 28, 50), "Current Destination: K");
+    EXPECT_EQ(vc->Text(15, 28, 70), "Current Mission: Inactive*                ");
+    fighter.SetMission(MISSION_SHUTTLE_CARGO);
+    fighter.SetDestination(0);  // the ship: no letter, and none looked up
+    ShowCraftStats(2, 0);
+    EXPECT_EQ(vc->Text(14, 28, 70), "Current Destination:                      ");
+    EXPECT_EQ(vc->Text(15, 28, 70), "Current Mission: Shuttling                ");
+}
+
+TEST(CraftList, MissionTextsOfTheDock) {
+    con::ScopedVirtualConsole vc;
+    char const* const texts[] = {"Inactive",  "Scouting",           "Attacking",        "Defending",
+                                 "Traveling", "Abducting Cows",     "Abducting Humans", "Shuttling",
+                                 "Escorting", "No Job yet Assigned"};
+    for (int mission = 0; mission < 10; ++mission) {
+        Docked(0).SetMission(static_cast<Mission>(mission));
+        ShowCraftStats(0, 0);
+        EXPECT_EQ(vc->Text(15, 45, 45 + static_cast<int>(std::string(texts[mission]).size())),
+                  texts[mission]);
+    }
+    Docked(0).SetMission(static_cast<Mission>(-3));
+    ShowCraftStats(0, 0);
+    EXPECT_EQ(vc->Text(15, 45, 64), "No Job yet Assigned");
+}
+
+TEST(CraftList, APlaceWithoutCraftSaysSoAndReturnsAfterAKey) {
+    con::ScopedVirtualConsole vc;
+    vc->Type("x");
+    int chosen = 0;
+    EXPECT_TRUE(Play([&] { chosen = SelectAircraft(Out(), In(), 7); }));
+    EXPECT_EQ(chosen, -1);
+    EXPECT_EQ(vc->Text(17, 3, 26), "You have no ships here!");
+    EXPECT_EQ(vc->AttrAt(3, 17), 14);
+    char name[20] = "unchanged";
+    GetCraftName(7, name, 0);
+    EXPECT_STREQ(name, "");
+}
+
+TEST(CraftList, ADockOfTwoHundredFightersIsListedToItsLastCraft) {
+    con::ScopedVirtualConsole vc;
+    Dock().KillAllCraft();
+    Ship().ChangeCapsules(-Ship().GetCapsules());  // capsules take dock space too
+    while (Dock().enqueue(STEALTH_FIGHTER, Mothership::kDockSpace - Ship().GetDock(), 0)) {
+    }
+    ASSERT_EQ(Dock().GetTotal(), 200);
+    for (int i = 0; i < 20; ++i) {
+        vc->PageDown();
+    }
+    vc->Enter();
+    int chosen = 0;
+    EXPECT_TRUE(Play([&] { chosen = SelectAircraft(Out(), In(), 0); }));
+    EXPECT_EQ(chosen, 188) << "the last page's first row";
+    EXPECT_EQ(vc->Text(17, 4, 19), "Stealth Fighter");
+}
+
+}  // namespace
