@@ -14,15 +14,9 @@ constexpr int kFrameColour = 48;
 constexpr int kLabelColour = 12;
 constexpr int kValueColour = 14;
 
-// The sector map stands at (2, 1), the grid of squares too.
-constexpr int kMapX = 2;
-constexpr int kMapY = 1;
-constexpr int kTileX = kMapX + 1;
-constexpr int kTileY = kMapY + 1;
-
-// The square's terrain and population on the right of the grid.
-constexpr int kFieldX = 45;
-constexpr int kFieldY = 2;
+// The sector map stands where the grid of squares does.
+constexpr int kMapX = kSquareGridX;
+constexpr int kMapY = kSquareGridY;
 
 // Where a built bunker's marker stands on its square's tile.
 constexpr int kBunkerDx = 6;
@@ -59,11 +53,25 @@ void MarkBunker(Sector& sector) {
     }
     sector.GetSubSector(square, -1)->SetVisible();
     char const marker[] = {static_cast<char>(240), static_cast<char>(240), '\0'};
-    PrintAt(marker, SubSectorBoxX(kTileX, square) + kBunkerDx, SubSectorBoxY(kTileY, square) + kBunkerDy,
-            kBunkerColour);
+    PrintAt(marker, SubSectorBoxX(kSquareTileX, square) + kBunkerDx,
+            SubSectorBoxY(kSquareTileY, square) + kBunkerDy, kBunkerColour);
 }
 
 }  // namespace
+
+void OpenSquareGrid(con::Handle hOut, int sector) {
+    con::ClearConsole();
+    ClearScreen(hOut, kFrameColour, false);
+    DrawSubSectorGrid(kSquareGridX, kSquareGridY, kPlainFrame);
+    DrawSubSectorBox(0, kSquareGridX, kSquareGridY, kHighlightFrame);
+    DrawSubSectorTiles(sector, kSquareTileX, kSquareTileY);
+}
+
+int MoveSquareCursor(int cursor, uint16_t virtualKey) {
+    int const next = SubSectorAfterArrow(cursor, virtualKey);
+    MoveSubSectorHighlight(kSquareGridX, kSquareGridY, next, cursor);
+    return next;
+}
 
 void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
     ClearScreen(hOut, kFrameColour, false);
@@ -113,31 +121,25 @@ void ViewSector(con::Handle hOut, con::Handle hIn, int sector) {
     if (place == nullptr) {
         return;
     }
-    con::ClearConsole();
-    ClearScreen(hOut, kFrameColour, false);
-    DrawSubSectorGrid(kMapX, kMapY, kPlainFrame);
-    DrawSubSectorBox(0, kMapX, kMapY, kHighlightFrame);
-    DrawSubSectorTiles(sector, kTileX, kTileY);
+    OpenSquareGrid(hOut, sector);
     MarkBunker(*place);
     int cursor = 0;
     while (true) {
-        ShowSquareFields(kFieldX, kFieldY, cursor, sector);
+        ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
         con::KeyRecord key{};
         if (!ReadKeyPress(hIn, key)) {
             continue;
         }
         if (IsArrowKey(key.virtualKey)) {
-            int const old = cursor;
-            cursor = SubSectorAfterArrow(cursor, key.virtualKey);
-            MoveSubSectorHighlight(kMapX, kMapY, cursor, old);
+            cursor = MoveSquareCursor(cursor, key.virtualKey);
         } else if (key.character == 13) {
             SubSector* const square = place->GetSubSector(cursor, -1);
             square->SetVisible();
             // The value 8 is rubble as well here.
             if (square->GetType() == 8) {
-                RubbleTile(SubSectorBoxX(kTileX, cursor), SubSectorBoxY(kTileY, cursor));
+                RubbleTile(SubSectorBoxX(kSquareTileX, cursor), SubSectorBoxY(kSquareTileY, cursor));
             } else {
-                DrawSubSectorTile(sector, cursor, kTileX, kTileY);
+                DrawSubSectorTile(sector, cursor, kSquareTileX, kSquareTileY);
             }
         } else if (key.character == 27) {
             return;

@@ -5,6 +5,8 @@
 // sector's view maps the square under the cursor.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/Console.h"
 
 // Opens on sector 1; returns on Escape.
@@ -13,3 +15,19 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn);
 // The squares of sector 1-24 with their tiles, the bunker's square marked;
 // returns on Escape (at once for a sector off the map).
 void ViewSector(con::Handle hOut, con::Handle hIn, int sector);
+
+// ---- The screen of a sector's 4 x 4 squares, shared with the ion cannon ------
+// The grid stands at (2, 1), so the tile of square 0 at (3, 2); the square
+// under the cursor is described at (45, 2) and (45, 3).
+inline constexpr int kSquareGridX = 2;
+inline constexpr int kSquareGridY = 1;
+inline constexpr int kSquareTileX = kSquareGridX + 1;
+inline constexpr int kSquareTileY = kSquareGridY + 1;
+inline constexpr int kSquareFieldX = 45;
+inline constexpr int kSquareFieldY = 2;
+
+// Clears into the bridge's map frame and draws the grid with square 0
+// highlighted and every square's tile.
+void OpenSquareGrid(con::Handle hOut, int sector);
+// Moves the cursor by an arrow key (wrapping) and the highlight with it.
+int MoveSquareCursor(int cursor, uint16_t virtualKey);

@@ -6,9 +6,11 @@
 #include "game/art/GroundPictures.h"
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/GameOver.h"
+#include "game/screens/GroundCampaign.h"
 #include "game/screens/MapCursor.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/ScreenFrame.h"
+#include "game/ui/YesNoPrompt.h"
 #include "game/world/Globals.h"
 #include "game/world/Saturate.h"
 #include "game/world/SillyString.h"
@@ -16,12 +18,6 @@
 namespace {
 
 constexpr int kFrameColour = 48;
-constexpr int kGridX = 2;
-constexpr int kGridY = 1;
-constexpr int kTileX = kGridX + 1;
-constexpr int kTileY = kGridY + 1;
-constexpr int kFieldX = 45;
-constexpr int kFieldY = 2;
 
 // The live feed's view screen.
 constexpr int kViewX = 45;
@@ -32,9 +28,6 @@ constexpr int kPromptX = 45;
 constexpr int kPromptY = 10;
 constexpr int kAnswerX = 44;
 constexpr int kAnswerY = 11;
-constexpr int kNoX = 50;
-constexpr int kAnswerHighlight = 240;
-constexpr int kAnswerPlain = 15;
 
 // The charging line under the grid.
 constexpr int kStatusRow = 22;
@@ -80,11 +73,6 @@ void Wait(uint32_t milliseconds) { con::Sleep(milliseconds); }
 void WipePrompt() {
     PrintAt("                ", kPromptX, kPromptY, 15);
     PrintAt("          ", kAnswerX, kAnswerY, 15);
-}
-
-void PaintAnswers(bool yes) {
-    PrintAt(" Yes ", kAnswerX, kAnswerY, yes ? kAnswerHighlight : kAnswerPlain);
-    PrintAt(" No ", kNoX, kAnswerY, yes ? kAnswerPlain : kAnswerHighlight);
 }
 
 void FeedLabel(char const* label) {
@@ -264,25 +252,7 @@ void IonCannonReport(char (&report)[kIonReportSize], bool mapped, int landType, 
 
 bool ConfirmFireIonCannon(con::Handle /*hOut*/, con::Handle hIn) {
     PrintAt("Fire Ion Cannon?", kPromptX, kPromptY, kYellow);
-    bool yes = false;
-    PaintAnswers(yes);
-    while (true) {
-        con::KeyRecord key{};
-        bool const press = ReadKeyPress(hIn, key, false);
-        if (press) {
-            if (key.virtualKey == con::VK_LEFT || key.virtualKey == con::VK_RIGHT) {
-                yes = !yes;
-                PaintAnswers(yes);
-            } else if (key.character == 13) {
-                return yes;
-            } else if (key.character == 'Y' || key.character == 'y') {
-                return true;
-            } else if (key.character == 'N' || key.character == 'n') {
-                return false;
-            }
-        }
-        con::FlushConsoleInputBuffer(hIn);
-    }
+    return AskYesNo(hIn, kAnswerX, kAnswerY);
 }
 
 bool FireIonCannon(con::Handle /*hOut*/, con::Handle hIn, int subsector, int gridX, int gridY) {
@@ -312,7 +282,7 @@ bool FireIonCannon(con::Handle /*hOut*/, con::Handle hIn, int subsector, int gri
     IonCannonReport(report, mapped, landType, place->GetLetter());
     Globals::GetMessages()->enqueue(report, kReportType);
     Eradicate(square);
-    ShowSquareFields(kFieldX, kFieldY, subsector, sector);
+    ShowSquareFields(kSquareFieldX, kSquareFieldY, subsector, sector);
 
     WaitForKey(hIn);
     ViewScreenClose(kViewX, kViewY);
@@ -326,25 +296,19 @@ void SuperIonCannonControl(con::Handle hOut, con::Handle hIn) {
         RefuseInOrbit(hOut, hIn);
         return;
     }
-    con::ClearConsole();
-    ClearScreen(hOut, kFrameColour, false);
-    DrawSubSectorGrid(kGridX, kGridY, kPlainFrame);
-    DrawSubSectorBox(0, kGridX, kGridY, kHighlightFrame);
-    DrawSubSectorTiles(sector, kTileX, kTileY);
+    OpenSquareGrid(hOut, sector);
     int cursor = 0;
     while (true) {
-        ShowSquareFields(kFieldX, kFieldY, cursor, sector);
+        ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
         con::KeyRecord key{};
         if (!ReadKeyPress(hIn, key)) {
             continue;
         }
         if (IsArrowKey(key.virtualKey)) {
-            int const old = cursor;
-            cursor = SubSectorAfterArrow(cursor, key.virtualKey);
-            MoveSubSectorHighlight(kGridX, kGridY, cursor, old);
+            cursor = MoveSquareCursor(cursor, key.virtualKey);
         } else if (key.character == 13) {
             if (ConfirmFireIonCannon(hOut, hIn)) {
-                if (FireIonCannon(hOut, hIn, cursor, kTileX, kTileY) && ChargeShot()) {
+                if (FireIonCannon(hOut, hIn, cursor, kSquareTileX, kSquareTileY) && ChargeShot()) {
                     GameOverIonFuel(hOut, hIn);
                     Globals::SetGameOver(true);
                     return;

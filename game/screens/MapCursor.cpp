@@ -24,12 +24,10 @@ int AfterArrow(int cell, uint16_t virtualKey, int first, int across, int down) {
 
 }  // namespace
 
-bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record, bool flush) {
+bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record) {
     uint32_t read = 0;
     bool const ok = con::ReadConsoleInputA(hIn, &record, 1, &read);
-    if (flush) {
-        con::FlushConsoleInputBuffer(hIn);
-    }
+    con::FlushConsoleInputBuffer(hIn);
     if (!ok) {
         record = con::KeyRecord{con::KEY_EVENT, true, con::VK_ESCAPE, 27};
         return true;

@@ -8,11 +8,11 @@
 
 #include "platform/Console.h"
 
-// Reads one input record and (with flush) discards whatever else waits. True
-// when it is a key press (releases and other records are false). When no
-// record can be read at all the answer is an Escape press, so a screen waiting
-// on a lost console leaves instead of spinning.
-bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record, bool flush = true);
+// Reads one input record and discards whatever else waits. True when it is a
+// key press (releases and other records are false). When no record can be
+// read at all the answer is an Escape press, so a screen waiting on a lost
+// console leaves instead of spinning.
+bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record);
 
 // The sector an arrow key (by virtual-key code) moves to; any other key, or a
 // sector outside 1-24, stays where it is.

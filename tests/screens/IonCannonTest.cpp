@@ -68,6 +68,29 @@ void RecordFrames(con::VirtualConsole& vc, std::vector<Frame>& frames) {
 uint8_t ByteIn(Frame const& frame, int x, int y) { return frame.screen.bytes[y * con::kColumns + x]; }
 uint16_t AttrIn(Frame const& frame, int x, int y) { return frame.screen.attributes[y * con::kColumns + x]; }
 
+// The blast frames over the target tile at (tx, ty), black on grey: the first
+// at pause `first`, each next one `every` pauses later. Each frame adds a cell
+// on the tile's top row (its centre, then outwards) that was not blasted the
+// pause before.
+void ExpectBlastGrows(std::vector<Frame> const& frames, int first, int every, int tx, int ty) {
+    constexpr uint16_t kBlast = 112;
+    EXPECT_NE(AttrIn(frames[first - 1], tx + 4, ty + 1), kBlast);
+    EXPECT_EQ(ByteIn(frames[first], tx + 4, ty + 1), 219);
+    EXPECT_EQ(AttrIn(frames[first], tx + 4, ty + 1), kBlast);
+    struct Growth {
+        int dx;
+        uint8_t glyph;
+    };
+    Growth const growth[] = {{4, 178}, {3, 177}, {2, 176}};
+    for (int n = 1; n <= 3; ++n) {
+        Growth const& cell = growth[n - 1];
+        int const at = first + n * every;
+        EXPECT_NE(AttrIn(frames[at - 1], tx + cell.dx, ty), kBlast) << n;
+        EXPECT_EQ(ByteIn(frames[at], tx + cell.dx, ty), cell.glyph) << n;
+        EXPECT_EQ(AttrIn(frames[at], tx + cell.dx, ty), kBlast) << n;
+    }
+}
+
 std::string DarkShades(int n) {
     std::string bar;
     for (int i = 0; i < 10; ++i) {
@@ -323,17 +346,7 @@ TEST(IonCannonSequenceTest, LiveFeedFrameByFrame) {
     // The blast (black on grey, no colour of the desert tile) grows over the
     // target tile (origin (13, 7)) every seventh pause of the impact.
     int const tx = 13, ty = 7;
-    EXPECT_NE(AttrIn(frames[25], tx + 4, ty + 1), 112);
-    EXPECT_EQ(ByteIn(frames[26], tx + 4, ty + 1), 219);
-    EXPECT_EQ(AttrIn(frames[26], tx + 4, ty + 1), 112);
-    EXPECT_NE(AttrIn(frames[32], tx + 4, ty), 112);
-    EXPECT_EQ(ByteIn(frames[33], tx + 4, ty), 178);
-    EXPECT_EQ(AttrIn(frames[33], tx + 4, ty), 112);
-    EXPECT_NE(AttrIn(frames[39], tx + 3, ty), 112);
-    EXPECT_EQ(ByteIn(frames[40], tx + 3, ty), 177);
-    EXPECT_NE(AttrIn(frames[46], tx + 2, ty), 112);
-    EXPECT_EQ(ByteIn(frames[47], tx + 2, ty), 176);
-    EXPECT_EQ(AttrIn(frames[47], tx + 2, ty), 112);
+    ExpectBlastGrows(frames, 26, 7, tx, ty);
     // The impact domes turn with the counter 1, 2, 3, 2, 1, ...: once round, the
     // view repeats every four pauses.
     EXPECT_NE(frames[27].view, frames[28].view);
@@ -393,15 +406,7 @@ TEST(IonCannonSequenceTest, NoVisualFrameByFrame) {
     EXPECT_EQ(frames[99].chargeLine.find("<<FIRE"), std::string::npos);
     EXPECT_NE(frames[100].chargeLine.find("<<FIRE IN PROGRESS>>"), std::string::npos);
     // The blast grows over the question mark at square 15's tile (33, 17).
-    int const tx = 33, ty = 17;
-    EXPECT_NE(AttrIn(frames[99], tx + 4, ty + 1), 112);
-    EXPECT_EQ(ByteIn(frames[100], tx + 4, ty + 1), 219);
-    EXPECT_EQ(AttrIn(frames[100], tx + 4, ty + 1), 112);
-    EXPECT_EQ(ByteIn(frames[105], tx + 4, ty), 178);
-    EXPECT_EQ(ByteIn(frames[110], tx + 3, ty), 177);
-    EXPECT_NE(AttrIn(frames[114], tx + 2, ty), 112);
-    EXPECT_EQ(ByteIn(frames[115], tx + 2, ty), 176);
-    EXPECT_EQ(AttrIn(frames[115], tx + 2, ty), 112);
+    ExpectBlastGrows(frames, 100, 5, 33, 17);
     EXPECT_EQ(Square(24, 15)->GetType(), SubSector::kRubble);
     EXPECT_EQ(FirstReport(),
               "A SubSector of an unknown land type in Sector K has been leveled by your Ion Cannon. "
