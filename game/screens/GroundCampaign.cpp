@@ -67,10 +67,19 @@ void OpenSquareGrid(con::Handle hOut, int sector) {
     DrawSubSectorTiles(sector, kSquareTileX, kSquareTileY);
 }
 
-int MoveSquareCursor(int cursor, uint16_t virtualKey) {
-    int const next = SubSectorAfterArrow(cursor, virtualKey);
-    MoveSubSectorHighlight(kSquareGridX, kSquareGridY, next, cursor);
-    return next;
+char NextSquareGridKey(con::Handle hIn, int sector, int& cursor) {
+    ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
+    con::KeyRecord key{};
+    if (!ReadKeyPress(hIn, key)) {
+        return 0;
+    }
+    if (IsArrowKey(key.virtualKey)) {
+        int const old = cursor;
+        cursor = SubSectorAfterArrow(cursor, key.virtualKey);
+        MoveSubSectorHighlight(kSquareGridX, kSquareGridY, cursor, old);
+        return 0;
+    }
+    return key.character;
 }
 
 void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
@@ -125,14 +134,8 @@ void ViewSector(con::Handle hOut, con::Handle hIn, int sector) {
     MarkBunker(*place);
     int cursor = 0;
     while (true) {
-        ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            cursor = MoveSquareCursor(cursor, key.virtualKey);
-        } else if (key.character == 13) {
+        char const key = NextSquareGridKey(hIn, sector, cursor);
+        if (key == 13) {
             SubSector* const square = place->GetSubSector(cursor, -1);
             square->SetVisible();
             // The value 8 is rubble as well here.
@@ -141,7 +144,7 @@ void ViewSector(con::Handle hOut, con::Handle hIn, int sector) {
             } else {
                 DrawSubSectorTile(sector, cursor, kSquareTileX, kSquareTileY);
             }
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return;
         }
     }

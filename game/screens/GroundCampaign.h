@@ -5,8 +5,6 @@
 // sector's view maps the square under the cursor.
 #pragma once
 
-#include <cstdint>
-
 #include "platform/Console.h"
 
 // Opens on sector 1; returns on Escape.
@@ -29,5 +27,7 @@ inline constexpr int kSquareFieldY = 2;
 // Clears into the bridge's map frame and draws the grid with square 0
 // highlighted and every square's tile.
 void OpenSquareGrid(con::Handle hOut, int sector);
-// Moves the cursor by an arrow key (wrapping) and the highlight with it.
-int MoveSquareCursor(int cursor, uint16_t virtualKey);
+// One pass of the grid screen: describes the square under the cursor, reads
+// one key and, for an arrow, moves the cursor (wrapping) and its highlight.
+// Returns the character of any other key press; 0 for arrows and releases.
+char NextSquareGridKey(con::Handle hIn, int sector, int& cursor);

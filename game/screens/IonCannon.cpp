@@ -7,7 +7,6 @@
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/GameOver.h"
 #include "game/screens/GroundCampaign.h"
-#include "game/screens/MapCursor.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/ui/YesNoPrompt.h"
@@ -299,14 +298,8 @@ void SuperIonCannonControl(con::Handle hOut, con::Handle hIn) {
     OpenSquareGrid(hOut, sector);
     int cursor = 0;
     while (true) {
-        ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            cursor = MoveSquareCursor(cursor, key.virtualKey);
-        } else if (key.character == 13) {
+        char const key = NextSquareGridKey(hIn, sector, cursor);
+        if (key == 13) {
             if (ConfirmFireIonCannon(hOut, hIn)) {
                 if (FireIonCannon(hOut, hIn, cursor, kSquareTileX, kSquareTileY) && ChargeShot()) {
                     GameOverIonFuel(hOut, hIn);
@@ -317,10 +310,10 @@ void SuperIonCannonControl(con::Handle hOut, con::Handle hIn) {
                 WipePrompt();
             }
             RefreshFuel(hOut, kFrameColour);
-        } else if (key.character == ' ') {
+        } else if (key == ' ') {
             ship->ChangeFuel(kIonSpaceFuel);
             RefreshFuel(hOut, kFrameColour);
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return;
         }
     }
