@@ -6,6 +6,7 @@
 #include "tests/support/ScreenHarness.h"
 
 #include "game/screens/BridgeMenu.h"
+#include "game/screens/EndDay.h"
 #include "game/world/Globals.h"
 #include "platform/VirtualConsole.h"
 
@@ -99,18 +100,33 @@ TEST(BridgeMenuTest, ReturnAndEscapeLeaveTheBridge) {
     EXPECT_EQ(vc->Text(4, 43, 70), std::string(27, ' '));
 }
 
-TEST(BridgeMenuTest, NavigationSetsTheDestinationTheDayThenFlies) {
+TEST(BridgeMenuTest, NavigationSetsTheDestinationAndTheEndOfTheDayFlies) {
     con::ScopedVirtualConsole vc;
+    Mothership* ship = Globals::GetMothership();
+    auto const endDay = [] {
+        EXPECT_TRUE(RunScreen([] {
+            EndDay(con::GetStdHandle(con::STD_INPUT_HANDLE), con::GetStdHandle(con::STD_OUTPUT_HANDLE));
+        }));
+    };
     // Navigate: the cursor from sector 1 to 8, Enter, back to the bridge.
     vc->Down().Enter().Right().Down().Enter().Escape();
     EXPECT_FALSE(RunBridge());
-    Mothership* ship = Globals::GetMothership();
     EXPECT_EQ(ship->GetDestination(), 8);
     EXPECT_EQ(ship->GetLocation(), 0);
-    int const fuel = ship->GetFuel();
-    ship->Travel();
-    EXPECT_EQ(ship->GetLocation(), 8);
+    int fuel = ship->GetFuel();
+    endDay();
+    EXPECT_EQ(ship->GetLocation(), 8);  // down from orbit in one day
     EXPECT_EQ(ship->GetFuel(), fuel - 10000);
+
+    // Then to sector 24 (Left to 6, Up to 24): one square a day along each
+    // axis, 1000 fuel a day.
+    vc->Down().Enter().Left().Up().Enter().Escape();
+    EXPECT_FALSE(RunBridge());
+    EXPECT_EQ(ship->GetDestination(), 24);
+    fuel = ship->GetFuel();
+    endDay();
+    EXPECT_EQ(ship->GetLocation(), 15);
+    EXPECT_EQ(ship->GetFuel(), fuel - 1000);
 }
 
 TEST(BridgeMenuTest, TheCannonInOrbitRefusesAndTheBridgeComesBack) {
