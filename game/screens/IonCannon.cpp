@@ -1,7 +1,7 @@
 #include "game/screens/IonCannon.h"
 
+#include <algorithm>
 #include <iterator>
-#include <string>
 
 #include "game/art/GroundPictures.h"
 #include "game/screens/EarthMapWidgets.h"
@@ -83,7 +83,10 @@ void FeedLabel(char const* label) {
 // The charging line: its label and an empty bar.
 void StartChargeBar() {
     PrintAt("CHARGING", 3, kStatusRow, kRed);
-    PrintAt(std::string(kChargeBarLength, kLightShade).c_str(), kChargeBarX, kStatusRow, kChargeColour);
+    char bar[kChargeBarLength + 1];
+    std::fill_n(bar, kChargeBarLength, kLightShade);
+    bar[kChargeBarLength] = '\0';
+    PrintAt(bar, kChargeBarX, kStatusRow, kChargeColour);
 }
 
 void ChargeFrame(int frame) {
