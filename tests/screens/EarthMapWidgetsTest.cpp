@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -282,22 +281,6 @@ TEST(EarthMapFieldsTest, TerrainAndSquarePopulation) {
     square->SetType(8);
     ShowTerrainField(45, 4, true, 12, 14, 6, 3);
     EXPECT_EQ(vc->Text(4, 45, 73), "Sector: ERROR ERROR icecream");
-}
-
-TEST(EarthMapFieldsTest, SectorPopulationCountsMappedSquaresOnly) {
-    con::ScopedVirtualConsole vc;
-    Sector* sector = SectorNumber(9);
-    ShowSectorPopField(2, 19, true, 12, 14, 9);
-    EXPECT_EQ(vc->Text(19, 2, 39), "Known Enemy Population: 0            ");
-    SubSector* square = Square(9, 0);
-    square->SetVisible();
-    ShowSectorPopField(2, 19, true, 12, 14, 9);
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%d", static_cast<int>(sector->GetPopulation(false)));
-    std::string digits = vc->Text(19, 26, 39);
-    std::erase(digits, ',');
-    std::erase(digits, ' ');
-    EXPECT_EQ(digits, expected);
 }
 
 TEST(EarthMapFieldsTest, BunkerFieldLeavesNoStrayLetter) {
