@@ -1,0 +1,19 @@
+// The menu loop of a room: the room opens on its first item, Up and Down move
+// the highlight round the five items, Enter chooses and Escape leaves. Each
+// room says what its items do.
+#pragma once
+
+#include <functional>
+
+#include "game/ui/RoomMenuBar.h"
+#include "platform/Console.h"
+
+// The frame without the Escape hint and the five items, `selected` highlighted:
+// how a room's menu comes back after one of its screens.
+void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems], int selected);
+
+// Opens the room and runs its menu. Enter calls `choose` with the highlighted
+// item (1-5); the room is left when it returns false. Escape clears the
+// console and leaves.
+void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
+                 std::function<bool(int item)> const& choose);
