@@ -19,8 +19,7 @@ constexpr int kSexedRace = 10;  // named by sex: see RaceName
 constexpr std::array<char const*, 20> kJobSentences = {
     "Maxin' & Relaxin'!",
     "Defending the mothership in a plasma gun turret.",
-    "Spe"
-    "cial factor 6!!!!",  // one text, kept in two pieces
+    "Special factor 6!!!!",
     "Researching new technologies.",
     "Error!!!!",
     "Error!!!!",

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/world/Aircraft.h"
+#include "game/world/NodeChain.h"
 
 struct AircraftNode {
     AircraftNode() : aircraft(15) {}
@@ -13,8 +14,7 @@ struct AircraftNode {
 
 class AirQueue {
 public:
-    AirQueue();
-    ~AirQueue();
+    AirQueue() = default;
     AirQueue(AirQueue const&) = delete;
     AirQueue& operator=(AirQueue const&) = delete;
 
@@ -31,12 +31,10 @@ public:
     // this list changes nothing and gives false.
     bool dequeue(Aircraft& craft);
     // The node at that index from the head; null outside the list.
-    AircraftNode* GetNode(int index);
-    int GetTotal() const { return count; }
-    void KillAllCraft();
+    AircraftNode* GetNode(int index) { return chain.At(index); }
+    int GetTotal() const { return chain.Count(); }
+    void KillAllCraft() { chain.Clear(); }
 
 private:
-    AircraftNode* head;
-    AircraftNode* tail;
-    int count;
+    NodeChain<AircraftNode> chain;
 };

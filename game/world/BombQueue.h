@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/world/Bomb.h"
+#include "game/world/NodeChain.h"
 
 struct BombNode {
     Bomb bomb = BOMB_FLACK;
@@ -12,25 +13,22 @@ struct BombNode {
 
 class BombQueue {
 public:
-    BombQueue();
-    ~BombQueue();
-    BombQueue(BombQueue const& other);
-    BombQueue& operator=(BombQueue const& other);
+    BombQueue() = default;
+    BombQueue(BombQueue const& other) = default;
+    BombQueue& operator=(BombQueue const& other) = default;
 
     // Appends the bomb when the free cargo room is at least 2000; false otherwise.
     bool enqueue(Bomb const& bomb, int const& room);
     // Takes the first bomb out into `bomb`; false on an empty list.
     bool dequeue(Bomb& bomb);
     // The node at that index from the head; null outside the list.
-    BombNode* GetNode(int index);
-    int GetTotal() const { return count; }
-    void KillAllBombs();
+    BombNode* GetNode(int index) { return chain.At(index); }
+    int GetTotal() const { return chain.Count(); }
+    void KillAllBombs() { chain.Clear(); }
     // Moves every bomb of `other` to the end of this list, leaving `other`
     // empty (a craft that moves takes its bombs along).
-    void TakeBombs(BombQueue& other);
+    void TakeBombs(BombQueue& other) { chain.TakeAll(other.chain); }
 
 private:
-    BombNode* head;
-    BombNode* tail;
-    int count;
+    NodeChain<BombNode> chain;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "game/world/Crew.h"
+#include "game/world/NodeChain.h"
 
 struct CrewNode {
     Crew crew;
@@ -13,22 +14,21 @@ struct CrewNode {
 
 class CrewQueue {
 public:
-    explicit CrewQueue(int maxCrew);
-    ~CrewQueue();
-    CrewQueue(CrewQueue const& other);
+    explicit CrewQueue(int maxCrew) : maxCrew(maxCrew) {}
+    CrewQueue(CrewQueue const& other) = default;
     // Replaces the members with copies of the other list's, and takes its
     // maximum. Safe on itself.
-    CrewQueue& operator=(CrewQueue const& other);
+    CrewQueue& operator=(CrewQueue const& other) = default;
 
     // Members already above a lower maximum stay.
     void SetMaxCrew(int newMax) { maxCrew = newMax; }
     int GetMaxCrew() const { return maxCrew; }
-    int GetTotal() const { return total; }
-    bool isfull() const { return total > maxCrew - 1; }
-    void KillAllCrew();
+    int GetTotal() const { return chain.Count(); }
+    bool isfull() const { return chain.Count() > maxCrew - 1; }
+    void KillAllCrew() { chain.Clear(); }
 
     // The node at that index from the head; null outside the list.
-    CrewNode* GetCrewNode(int index);
+    CrewNode* GetCrewNode(int index) { return chain.At(index); }
 
     // A new member of that race and sex at the tail; false when full.
     bool enqueue(CrewType const& race, bool const& female);
@@ -53,11 +53,7 @@ public:
     void UnloadCrew(CrewQueue* other);
 
 private:
-    // Appends copies of every member of `source`, in order.
-    void AppendCopies(CrewQueue const& source);
-
+    // Before the maximum, so an assignment whose copy fails changes neither.
+    NodeChain<CrewNode> chain;
     int maxCrew;
-    CrewNode* head;
-    CrewNode* tail;
-    int total;
 };

@@ -3,18 +3,17 @@
 #include <memory>
 
 bool HiveQueue::enqueue(CrewType const& race, int const& room) {
-    if (room < kHiveSize) {
+    HiveNode* node = room < kHiveSize ? nullptr : chain.NewAtTail();
+    if (node == nullptr) {
         return false;
     }
-    auto node = std::make_unique<HiveNode>();
     node->hive.SetType(race);
-    chain.Append(node.release());
     return true;
 }
 
 bool HiveQueue::dequeue(Hive& out) {
-    std::unique_ptr<HiveNode> node(chain.TakeHead());
-    if (!node) {
+    std::unique_ptr<HiveNode> const node = chain.TakeHead();
+    if (node == nullptr) {
         return false;
     }
     out = node->hive;

@@ -15,6 +15,8 @@ public:
     static constexpr int kHiveSize = 20;
 
     HiveQueue() = default;
+    HiveQueue(HiveQueue const&) = delete;
+    HiveQueue& operator=(HiveQueue const&) = delete;
 
     // Appends a hive of that race when the free cargo room holds one.
     bool enqueue(CrewType const& race, int const& room);

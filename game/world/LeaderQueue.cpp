@@ -3,18 +3,17 @@
 #include <memory>
 
 bool LeaderQueue::enqueue(int const& type) {
-    if (isfull()) {
+    LeaderNode* node = isfull() ? nullptr : chain.NewAtTail();
+    if (node == nullptr) {
         return false;
     }
-    auto node = std::make_unique<LeaderNode>();
     node->leader.SetType(type);
-    chain.Append(node.release());
     return true;
 }
 
 bool LeaderQueue::dequeue(Leader& out) {
-    std::unique_ptr<LeaderNode> node(chain.TakeHead());
-    if (!node) {
+    std::unique_ptr<LeaderNode> const node = chain.TakeHead();
+    if (node == nullptr) {
         return false;
     }
     out = node->leader;

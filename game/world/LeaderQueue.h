@@ -14,6 +14,8 @@ public:
     static constexpr int kCapacity = 100;
 
     LeaderQueue() = default;
+    LeaderQueue(LeaderQueue const&) = delete;
+    LeaderQueue& operator=(LeaderQueue const&) = delete;
 
     bool isfull() const { return chain.Count() > capacity - 1; }
     // Appends a new advisor of that type; false when the list is full.

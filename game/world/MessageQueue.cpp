@@ -1,7 +1,6 @@
 #include "game/world/MessageQueue.h"
 
 #include "game/ui/GuiFunctions.h"
-#include "game/world/ListLinks.h"
 
 namespace {
 
@@ -12,54 +11,19 @@ constexpr int kBlankWidth = 72;
 
 }  // namespace
 
-MessageQueue::MessageQueue() : head(nullptr), count(0) {}
-
-MessageQueue::~MessageQueue() { KillAllMessages(); }
-
 void MessageQueue::enqueue(char const* const text, int type) {
-    MessageNode* node = new MessageNode;
-    node->message.SetType(type);
-    node->message.SetText(text);
-    node->next = nullptr;
-    ++count;
-    if (head == nullptr) {
-        head = node;
-    } else if (head->message.GetType() < type) {
-        node->next = head;
-        head = node;
-    } else {
-        MessageNode* at = head;
-        while (at->next != nullptr && type <= at->next->message.GetType()) {
-            at = at->next;
-        }
-        node->next = at->next;
-        at->next = node;
+    // In front of the first message of a lower type: after every one of an
+    // equal or higher type.
+    MessageNode* node =
+        chain.NewBefore([type](MessageNode const& at) { return at.message.GetType() < type; });
+    if (node != nullptr) {
+        node->message.SetType(type);
+        node->message.SetText(text);
     }
-}
-
-MessageNode* MessageQueue::GetNode(int n) { return links::At(head, count, n); }
-
-bool MessageQueue::Remove(MessageNode* node) {
-    MessageNode* tail = nullptr;  // the queue keeps none; the unlink needs one to follow
-    for (MessageNode* last = head; last != nullptr; last = last->next) {
-        tail = last;
-    }
-    if (node == nullptr ||
-        links::Unlink(head, tail, [node](MessageNode const& n) { return &n == node; }) == nullptr) {
-        return false;  // an empty queue, or not one of ours: nothing changes
-    }
-    delete node;
-    --count;
-    return count != 0;
-}
-
-void MessageQueue::KillAllMessages() {
-    MessageNode* tail = nullptr;
-    links::FreeAll(head, tail);
-    count = 0;
 }
 
 void MessageQueue::ShowPage(int first) {
+    int const count = GetTotal();
     int const last = first + kPerPage;
     int shown = 0;
     for (int i = first; i < last && i < count; ++i, ++shown) {

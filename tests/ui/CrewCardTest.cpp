@@ -109,9 +109,7 @@ TEST(CrewCard, JobsWithoutASentenceShowAnError) {
     EXPECT_EQ(vc->Text(21, 9, 47), "Building a crater-maker nuclear bombs.");
     member.SetJob(JOB_FACTOR_SIX);
     ShowCrewInfo(0, list);
-    EXPECT_EQ(vc->Text(21, 9, 29),
-              "Spe"
-              "cial factor 6!!!!");
+    EXPECT_EQ(vc->Text(21, 9, 29), "Special factor 6!!!!");
 }
 
 TEST(CrewCard, NoMemberAtTheIndexDrawsAnEmptyCard) {

@@ -98,6 +98,19 @@ TEST(MessageQueue, GetNodeAndRemoveStayInsideTheQueue) {
     EXPECT_EQ(queue.GetNode(0), nullptr);
 }
 
+TEST(MessageQueue, AMessageOfTheLowestTypeFollowsTheLastOneLeft) {
+    MessageQueue queue;
+    queue.enqueue("high", 6);
+    queue.enqueue("middle", 4);
+    queue.enqueue("low", 2);
+    EXPECT_TRUE(queue.Remove(queue.GetNode(2)));
+    queue.enqueue("lower", 1);
+    queue.enqueue("lowest", 0);
+    EXPECT_EQ(Texts(queue), (std::vector<std::string>{"high", "middle", "lower", "lowest"}));
+    EXPECT_EQ(queue.GetNode(3)->next, nullptr);
+    EXPECT_EQ(queue.GetNode(4), nullptr);
+}
+
 TEST(MessageQueuePage, AnEmptyQueueShowsOnlyTheFooter) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
