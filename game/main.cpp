@@ -1,26 +1,23 @@
-// Program entry.
+// Program entry: the console made ready for the game, then the title menu
+// until the player chooses EXIT.
+#include "game/screens/TitleMenu.h"
 #include "game/ui/ColorFunctions.h"
-#include "game/ui/GuiFunctions.h"
+#include "game/ui/ScreenFrame.h"
 #include "platform/Console.h"
 #include "platform/TerminalConsole.h"
 
 int main() {
     con::ScopedTerminal terminal;
+    SetColor(15);
     con::Handle const hIn = con::GetStdHandle(con::STD_INPUT_HANDLE);
     con::Handle const hOut = con::GetStdHandle(con::STD_OUTPUT_HANDLE);
+    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
+    ResizeConsole(hOut, con::kColumns, con::kRows);
     con::CursorInfo const hidden{100, false};
     con::SetConsoleCursorInfo(hOut, &hidden);
+    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
 
-    // A plain start screen until the title menu takes its place.
-    SetColor(15);
-    con::ClearConsole();
-    PrintAt("MOTHERSHIP HARVEST", 31, 11, 14);
-    PrintAt("Press any key", 33, 13, 7);
-    con::KeyRecord key;
-    uint32_t read = 0;
-    do {
-        con::ReadConsoleInputA(hIn, &key, 1, &read);
-    } while (read != 1 || !key.keyDown);
+    MainMenu(hIn, hOut);
 
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 24});
     return 0;

@@ -1,11 +1,15 @@
 #include "game/screens/MainDeck.h"
 
 #include <array>
+#include <utility>
 
 #include "game/art/ShipArt.h"
 #include "game/screens/RoomTags.h"
+#include "game/screens/Rooms.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/ScreenFrame.h"
+#include "game/world/Globals.h"
 
 namespace {
 
@@ -75,6 +79,52 @@ constexpr DeckRoom kShieldedTagOrder[] = {DeckRoom::Navigation, DeckRoom::Living
                                           DeckRoom::Library,    DeckRoom::Engineering, DeckRoom::Cargo,
                                           DeckRoom::Docking};
 
+constexpr int kHighlightColour = 14;
+constexpr int kStatusColour = 32;  // black on green
+constexpr char kEnter = 13;
+
+// The screen tests stand in for the rooms', if any.
+std::function<void(DeckRoom)>* roomScreens = nullptr;
+
+bool IsDeckRoom(DeckRoom room) {
+    int const index = static_cast<int>(room);
+    return index >= 0 && index < kDeckRooms;
+}
+
+bool IsArrow(uint16_t virtualKey) { return virtualKey >= con::VK_LEFT && virtualKey <= con::VK_DOWN; }
+
+void RunRoomScreen(con::Handle hIn, con::Handle hOut, DeckRoom room) {
+    if (roomScreens != nullptr) {
+        (*roomScreens)(room);
+        return;
+    }
+    switch (room) {
+        case DeckRoom::Navigation: BridgeMenu(hOut, hIn, room); break;
+        case DeckRoom::Library: LibraryMenu(hOut, hIn, room); break;
+        case DeckRoom::Research: ResearchMenu(hOut, hIn, room); break;
+        case DeckRoom::Engineering: EngineeringMenu(hOut, hIn, room); break;
+        case DeckRoom::Living: LivingQuartersMenu(hOut, hIn, room); break;
+        case DeckRoom::Cargo: CargoMenu(hOut, hIn, room); break;
+        case DeckRoom::Docking: DockingBayMenu(hOut, hIn, room); break;
+        case DeckRoom::SuperFreighter: SuperFreighterMenu(hIn, hOut); break;
+    }
+}
+
+// Blinks the room's tag, runs its screen, and unless the room ended the game
+// puts the ship back on the screen as the shields now show it.
+void EnterRoom(con::Handle hIn, con::Handle hOut, DeckRoom room) {
+    BlinkRoomTag(room);
+    RunRoomScreen(hIn, hOut, room);
+    if (Globals::GetGameOver()) {
+        return;
+    }
+    if (Globals::GetMothership()->GetShields()) {
+        DrawMothershipShielded(hOut);
+    } else {
+        DrawMothership(hOut);
+    }
+}
+
 }  // namespace
 
 void DrawShipPicture(con::Handle hOut, bool shielded, bool freighterPresent) {
@@ -127,3 +177,58 @@ DeckRoom DeckRoomAfterMove(DeckRoom room, uint16_t virtualKey, bool freighterPre
     }
     return static_cast<DeckRoom>(target);
 }
+
+bool FreighterPresent() {
+    return Globals::GetFreighterCountdown() <= 0 && Globals::GetMothership()->GetLocation() == 0;
+}
+
+void DrawMothership(con::Handle hOut) { DrawShipPicture(hOut, false, FreighterPresent()); }
+
+void DrawMothershipShielded(con::Handle hOut) { DrawShipPicture(hOut, true, FreighterPresent()); }
+
+void MainDeckMoveHook() {}
+
+void MainDeck(con::Handle hIn, con::Handle hOut, DeckRoom room) {
+    DeckRoom highlighted = IsDeckRoom(room) ? room : DeckRoom::Navigation;
+    for (;;) {
+        if (Globals::GetGameOver()) {
+            return;
+        }
+        bool const freighter = FreighterPresent();
+        if (highlighted == DeckRoom::SuperFreighter && !freighter) {
+            // The freighter is gone while its room is highlighted: the room
+            // has no tag to show and no key leads out of it, so the highlight
+            // goes back to the library, the freighter's way in.
+            highlighted = DeckRoom::Library;
+        }
+        DrawRoomTag(highlighted, kHighlightColour);
+        DrawRoomDescription(highlighted);
+        DrawStatusBar(hOut, kStatusColour);
+        if (con::_kbhit() != 0) {
+            con::KeyRecord record{};
+            uint32_t read = 0;
+            // Releases are read and dropped: only a key going down acts.
+            if (con::ReadConsoleInputA(hIn, &record, 1, &read) && read == 1 && record.keyDown) {
+                if (IsArrow(record.virtualKey)) {
+                    DeckRoom const next = DeckRoomAfterMove(highlighted, record.virtualKey, freighter);
+                    if (next != highlighted) {
+                        MainDeckMoveHook();
+                        DrawRoomTag(highlighted, kTagColour);
+                        highlighted = next;
+                        DrawRoomTag(highlighted, kHighlightColour);
+                    }
+                } else if (record.character == kEnter) {
+                    EnterRoom(hIn, hOut, highlighted);
+                }
+            }
+        }
+        con::FlushConsoleInputBuffer(hIn);
+    }
+}
+
+ScopedRoomScreens::ScopedRoomScreens(std::function<void(DeckRoom)> screen)
+    : screen_(std::move(screen)), previous_(roomScreens) {
+    roomScreens = &screen_;
+}
+
+ScopedRoomScreens::~ScopedRoomScreens() { roomScreens = previous_; }

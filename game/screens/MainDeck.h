@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "game/screens/DeckRoom.h"
 #include "platform/Console.h"
@@ -22,3 +23,34 @@ void DrawRoomDescription(DeckRoom room);
 // `room` itself when that key leads nowhere from there. The Super Freighter
 // is reached from the library and left for it only while it is present.
 DeckRoom DeckRoomAfterMove(DeckRoom room, uint16_t virtualKey, bool freighterPresent);
+
+// The Super Freighter can be visited: its countdown has run out and the ship
+// is in orbit.
+bool FreighterPresent();
+
+// The ship picture, plain or shielded, with the freighter's tag while it is
+// present.
+void DrawMothership(con::Handle hOut);
+void DrawMothershipShielded(con::Handle hOut);
+
+// Called before the highlight moves to another room; does nothing yet.
+void MainDeckMoveHook();
+
+// The game's main loop: the player walks the deck with the arrows and enters
+// the highlighted room with Enter, until the game is over. The caller has
+// drawn the ship; `room` is highlighted first.
+void MainDeck(con::Handle hIn, con::Handle hOut, DeckRoom room);
+
+// For tests: while one lives, entering any room runs `screen` in place of the
+// room's own screen.
+class ScopedRoomScreens {
+public:
+    explicit ScopedRoomScreens(std::function<void(DeckRoom)> screen);
+    ~ScopedRoomScreens();
+    ScopedRoomScreens(ScopedRoomScreens const&) = delete;
+    ScopedRoomScreens& operator=(ScopedRoomScreens const&) = delete;
+
+private:
+    std::function<void(DeckRoom)> screen_;
+    std::function<void(DeckRoom)>* previous_;
+};

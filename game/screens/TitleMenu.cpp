@@ -7,7 +7,11 @@
 #include "game/art/ArtText.h"
 #include "game/art/TitleArt.h"
 #include "game/art/TitleTexts.h"
+#include "game/screens/DeckRoom.h"
+#include "game/screens/MainDeck.h"
+#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/world/Globals.h"
 
 namespace {
 
@@ -99,6 +103,25 @@ void StepTitleMarker(TitleMenuState& state) {
             state.markerPrevious = state.markerPosition + 1;
         }
     }
+}
+
+constexpr int kNewGameItem = 1;
+constexpr int kExitItem = 5;
+constexpr char kEnter = 13;
+
+// A game from the title: the game-over flag cleared, the ship drawn and the
+// deck run from the bridge. The world goes on from where the last game left
+// it. Back on the title, the emblem and the items show at once; the frame
+// comes back as the dark runners pass over it.
+void PlayNewGame(con::Handle hIn, con::Handle hOut, TitleMenuState& state) {
+    Globals::SetGameOver(false);
+    DrawMothership(hOut);
+    MainDeck(hIn, hOut, DeckRoom::Navigation);
+    SetColor(15);
+    con::ClearConsole();
+    DrawTitleEmblem(kTitleX, kTitleY);
+    state.selected = kNewGameItem;
+    DrawTitleItems(state.selected);
 }
 
 }  // namespace
@@ -241,5 +264,34 @@ void MoveTitleSelection(TitleMenuState& state, int step) {
         DrawCreditsPanel(kTitleX, kTitleY);
     } else if (old == kCreditsItem) {
         ClearCreditsPanel(kTitleX, kTitleY);
+    }
+}
+
+void MainMenu(con::Handle hIn, con::Handle hOut) {
+    DrawTitleEmblem(kTitleX, kTitleY);
+    DrawMenuFrame(kMenuFrameX, kMenuFrameY);
+    TitleMenuState state;
+    DrawTitleItems(state.selected);
+    SetUpBorderRunners(state);
+    bool leave = false;
+    while (!leave) {
+        AnimateTitle(state);
+        if (con::_kbhit() != 0) {
+            con::KeyRecord record{};
+            uint32_t read = 0;
+            // Releases are read and dropped: only a key going down acts.
+            if (con::ReadConsoleInputA(hIn, &record, 1, &read) && read == 1 && record.keyDown) {
+                if (record.virtualKey == con::VK_UP) {
+                    MoveTitleSelection(state, -1);
+                } else if (record.virtualKey == con::VK_DOWN) {
+                    MoveTitleSelection(state, +1);
+                } else if (record.character == kEnter && state.selected == kNewGameItem) {
+                    PlayNewGame(hIn, hOut, state);
+                } else if (record.character == kEnter && state.selected == kExitItem) {
+                    leave = true;
+                }
+            }
+        }
+        con::FlushConsoleInputBuffer(hIn);
     }
 }

@@ -3,6 +3,8 @@
 // the marker that sweeps them, and the credits panel.
 #pragma once
 
+#include "platform/Console.h"
+
 // The title's layout origin: the emblem's anchor; items stand relative to it.
 inline constexpr int kTitleX = 3;
 inline constexpr int kTitleY = 1;
@@ -74,3 +76,8 @@ void AnimateTitle(TitleMenuState& state);
 // Up (-1) or Down (+1): resets the marker, moves the highlight with
 // wrap-around, and shows the credits panel while VIEW CREDITS is highlighted.
 void MoveTitleSelection(TitleMenuState& state, int step);
+
+// The title menu, the game's outer loop: NEW GAME plays on the main deck
+// until the game is over and comes back here; EXIT returns. The title is
+// drawn over whatever the console shows.
+void MainMenu(con::Handle hIn, con::Handle hOut);
