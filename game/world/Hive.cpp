@@ -1,7 +1,6 @@
 #include "game/world/Hive.h"
 
-#include <algorithm>
-#include <cstring>
+#include "game/world/SillyString.h"
 
 namespace {
 
@@ -15,33 +14,23 @@ constexpr char const* kEggNames[] = {
 };
 constexpr int kRaces = sizeof(kEggNames) / sizeof(kEggNames[0]);
 
-void CopyName(char* dest, std::size_t size, char const* source) {
-    if (size == 0) {
-        return;
-    }
-    // Zero-filled like strncpy, without its truncation warning at -O3.
-    std::size_t const length = std::min(std::strlen(source), size - 1);
-    std::memmove(dest, source, length);
-    std::memset(dest + length, 0, size - length);
-}
-
 }  // namespace
 
-Hive::Hive() : name{}, type(RACE_INVALID), value(kValue) { CopyName(name, kNameSize, "BAD"); }
+Hive::Hive() : name{}, type(RACE_INVALID), value(kValue) { StringCopy(name, "BAD"); }
 
 void Hive::SetType(CrewType const& race) {
     int const row = static_cast<int>(race);
     char const* eggs = (row >= 0 && row < kRaces) ? kEggNames[row] : kEggNames[0];
     if (eggs != nullptr) {
-        CopyName(name, kNameSize, eggs);
+        StringCopy(name, eggs);
     }
     type = race;
     value = kValue;
 }
 
-void Hive::GetName(char* buffer, std::size_t size) const { CopyName(buffer, size, name); }
+void Hive::GetName(char* buffer, std::size_t size) const { StringCopy(buffer, size, name); }
 
-void Hive::SetName(char const* text) { CopyName(name, kNameSize, text); }
+void Hive::SetName(char const* text) { StringCopy(name, text); }
 
 std::ostream& operator<<(std::ostream& out, Hive& hive) {
     char name[Hive::kNameSize];

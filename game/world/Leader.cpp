@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "game/world/GameRandom.h"
+#include "game/world/SillyString.h"
 
 namespace {
 
@@ -50,8 +51,7 @@ Leader::Leader()
 
 void Leader::SetType(int const& newType) {
     LeaderRow const& row = RowFor(newType);
-    std::strncpy(name, row.name, kNameSize - 1);
-    name[kNameSize - 1] = '\0';
+    StringCopy(name, row.name);
     type = newType;
     flag = row.flag;
     performance = row.performance;

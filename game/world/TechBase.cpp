@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "game/world/SillyString.h"
+
 namespace {
 
+// A missing text (a branch slot left empty) reads as the empty one.
 void CopyBounded(char* dest, char const* source, std::size_t size) {
-    std::strncpy(dest, source != nullptr ? source : "", size - 1);
-    dest[size - 1] = '\0';
+    StringCopy(dest, size, source != nullptr ? source : "");
 }
 
 }  // namespace
