@@ -5,8 +5,8 @@
 #include "game/screens/DockLists.h"
 #include "game/screens/LoadCargoAndCrew.h"
 #include "game/screens/MapCursor.h"
+#include "game/screens/RoomMenuKeys.h"
 #include "game/screens/SpaceCapsule.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
@@ -33,11 +33,6 @@ void ShowReadyCapsules() {
 }
 void HideReadyCapsules(int width) { PrintPadded(" ", kCapsuleTextX, kCapsuleTextY, kWhite, width); }
 
-void ClearConsoleWhite() {
-    SetColor(kWhite);
-    con::ClearConsole();
-}
-
 // After a screen of the room: the frame without the hint and the menu.
 void Redraw(con::Handle hOut, int selected) {
     ClearScreen(hOut, kRoomColour, false);
@@ -55,37 +50,24 @@ void DockItemCapsule(int colour) { PaintRoomMenuItem(kCapsuleItem, kItemTexts[kC
 void DockItemReturn(int colour) { PaintRoomMenuItem(kReturnItem, kItemTexts[kReturnItem - 1], colour); }
 
 void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
-    ClearScreen(hOut, kRoomColour, true);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    OpenRoomMenu(hOut, kItemTexts);
     int selected = kViewShipsItem;
-    PaintRoomMenu(kItemTexts, selected);
-
     for (;;) {
         con::KeyRecord key;
         if (!ReadKeyPress(hIn, key)) {
             continue;
         }
-        int const was = selected;
-        if (key.virtualKey == con::VK_UP) {
-            selected = selected == kViewShipsItem ? kReturnItem : selected - 1;
-        } else if (key.virtualKey == con::VK_DOWN) {
-            selected = selected == kReturnItem ? kViewShipsItem : selected + 1;
-        }
-        if (selected != was) {
-            PaintRoomMenuItem(selected, kItemTexts[selected - 1], kRoomMenuHighlight);
-            PaintRoomMenuItem(was, kItemTexts[was - 1], kRoomMenuNormal);
+        int const left = selected;
+        if (MoveRoomMenuHighlight(kItemTexts, selected, key.virtualKey)) {
             if (selected == kCapsuleItem) {
                 ShowReadyCapsules();
-            } else if (was == kCapsuleItem) {
+            } else if (left == kCapsuleItem) {
                 HideReadyCapsules(selected == kMissionsItem ? 28 : 30);
             }
             continue;
         }
         if (key.character == 27) {
-            ClearConsoleWhite();
+            LeaveRoom();
             return;
         }
         if (key.character != 13) {
@@ -111,7 +93,7 @@ void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
                     ShowReadyCapsules();
                 }
                 break;
-            default: ClearConsoleWhite(); return;
+            default: LeaveRoom(); return;
         }
     }
 }

@@ -503,8 +503,8 @@ private:
     // came from.
     void Launch() {
         Sector* const sector = Globals::GetMap()->GetSector(destination_, -1);
-        if (sector == nullptr || !IsSubSector(site_)) {
-            return;
+        if (sector == nullptr || !IsSubSector(site_) || ship_.GetCapsules() <= 0) {
+            return;  // nowhere to go, or no capsule to go in
         }
         Bunker& bunker = *sector->GetBunker();
         bunker.SetSubSector(site_);
