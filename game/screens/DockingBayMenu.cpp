@@ -4,17 +4,15 @@
 #include "game/screens/CraftList.h"
 #include "game/screens/DockLists.h"
 #include "game/screens/LoadCargoAndCrew.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/RoomMenuKeys.h"
+#include "game/screens/RoomMenuLoop.h"
 #include "game/screens/SpaceCapsule.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/RoomMenuBar.h"
-#include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
 namespace {
 
-constexpr int kRoomColour = 78;
 constexpr int kWhite = 15;
 
 enum Item : int { kViewShipsItem = 1, kLoadItem = 2, kMissionsItem = 3, kCapsuleItem = 4, kReturnItem = 5 };
@@ -33,12 +31,6 @@ void ShowReadyCapsules() {
 }
 void HideReadyCapsules(int width) { PrintPadded(" ", kCapsuleTextX, kCapsuleTextY, kWhite, width); }
 
-// After a screen of the room: the frame without the hint and the menu.
-void Redraw(con::Handle hOut, int selected) {
-    ClearScreen(hOut, kRoomColour, false);
-    PaintRoomMenu(kItemTexts, selected);
-}
-
 }  // namespace
 
 void DockItemViewShips(int colour) {
@@ -50,50 +42,31 @@ void DockItemCapsule(int colour) { PaintRoomMenuItem(kCapsuleItem, kItemTexts[kC
 void DockItemReturn(int colour) { PaintRoomMenuItem(kReturnItem, kItemTexts[kReturnItem - 1], colour); }
 
 void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    OpenRoomMenu(hOut, kItemTexts);
-    int selected = kViewShipsItem;
-    for (;;) {
-        con::KeyRecord key;
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        int const left = selected;
-        if (MoveRoomMenuHighlight(kItemTexts, selected, key.virtualKey)) {
-            if (selected == kCapsuleItem) {
-                ShowReadyCapsules();
-            } else if (left == kCapsuleItem) {
-                HideReadyCapsules(selected == kMissionsItem ? 28 : 30);
-            }
-            continue;
-        }
-        if (key.character == 27) {
-            LeaveRoom();
-            return;
-        }
-        if (key.character != 13) {
-            continue;
-        }
-        switch (selected) {
-            case kViewShipsItem:
-                SelectAircraft(hOut, hIn, kMothershipPlace);
-                Redraw(hOut, selected);
-                break;
-            case kLoadItem:
-                LoadCargoAndCrew(hOut, hIn);
-                Redraw(hOut, selected);
-                break;
-            case kMissionsItem:
-                AssignAircraftMissions(hOut, hIn);
-                Redraw(hOut, selected);
-                break;
+    auto const choose = [hOut, hIn](int item) {
+        switch (item) {
+            case kViewShipsItem: SelectAircraft(hOut, hIn, kMothershipPlace); break;
+            case kLoadItem: LoadCargoAndCrew(hOut, hIn); break;
+            case kMissionsItem: AssignAircraftMissions(hOut, hIn); break;
             case kCapsuleItem:
-                if (Globals::GetMothership()->GetCapsules() > 0) {
-                    LaunchSpaceCapsule(hOut, hIn);
-                    Redraw(hOut, selected);
-                    ShowReadyCapsules();
+                if (Globals::GetMothership()->GetCapsules() <= 0) {
+                    return true;  // nothing to launch: Enter does nothing
                 }
+                LaunchSpaceCapsule(hOut, hIn);
                 break;
-            default: LeaveRoom(); return;
+            default: LeaveRoom(); return false;
         }
-    }
+        RedrawRoomMenu(hOut, kItemTexts, item);
+        if (item == kCapsuleItem) {
+            ShowReadyCapsules();
+        }
+        return true;
+    };
+    auto const moved = [](int now, int left) {
+        if (now == kCapsuleItem) {
+            ShowReadyCapsules();
+        } else if (left == kCapsuleItem) {
+            HideReadyCapsules(now == kMissionsItem ? 28 : 30);
+        }
+    };
+    RunRoomMenu(hOut, hIn, kItemTexts, choose, moved);
 }

@@ -18,12 +18,20 @@ void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]
 }
 
 void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
-                 std::function<bool(int item)> const& choose) {
+                 std::function<bool(int item)> const& choose,
+                 std::function<void(int now, int left)> const& moved) {
     OpenRoomMenu(hOut, texts);
     int selected = 1;
     for (;;) {
         con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key) || MoveRoomMenuHighlight(texts, selected, key.virtualKey)) {
+        if (!ReadKeyPress(hIn, key)) {
+            continue;
+        }
+        int const left = selected;
+        if (MoveRoomMenuHighlight(texts, selected, key.virtualKey)) {
+            if (moved) {
+                moved(selected, left);
+            }
             continue;
         }
         if (key.character == kEnter && !choose(selected)) {
