@@ -97,6 +97,9 @@ enum Field : int {
     kLaunch = 5
 };
 
+// The crew list of the capsule on the screen, while the screen is open.
+CrewQueue* loadingCapsule = nullptr;
+
 class CapsuleScreen {
 public:
     CapsuleScreen(con::Handle hOut, con::Handle hIn)
@@ -105,7 +108,9 @@ public:
           ship_(*Globals::GetMothership()),
           onboard_(kCapsuleCrew),
           entryFood_(ship_.GetFood()),
-          entryMaterials_(ship_.GetMaterials()) {}
+          entryMaterials_(ship_.GetMaterials()) {
+        loadingCapsule = &onboard_;
+    }
 
     CapsuleScreen(CapsuleScreen const&) = delete;
     CapsuleScreen& operator=(CapsuleScreen const&) = delete;
@@ -116,6 +121,7 @@ public:
         if (!launched_) {
             ReturnToShip();
         }
+        loadingCapsule = nullptr;
     }
 
     void Run() {
@@ -590,6 +596,8 @@ void DrawCapsuleFrame(con::Handle hOut) {
     ClearScreen(hOut, kRoomColour, true);
     art::DrawFrameArt(art::kCapsuleFrame, kFrameColour);
 }
+
+CrewQueue* LoadingCapsuleCrew() { return loadingCapsule; }
 
 void LaunchSpaceCapsule(con::Handle hOut, con::Handle hIn) {
     CapsuleScreen screen(hOut, hIn);

@@ -10,6 +10,9 @@
 
 // The screen. The menu opens it only while a capsule is ready.
 void LaunchSpaceCapsule(con::Handle hOut, con::Handle hIn);
+// The crew aboard the capsule while its screen is open (the members taken
+// off the ship until the launch or the way out); null when it is closed.
+CrewQueue* LoadingCapsuleCrew();
 
 // The framed clear with the Escape hint, the three tabs, the list columns, the
 // cargo panel, the launch box and the crew card's box.

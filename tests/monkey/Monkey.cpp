@@ -13,8 +13,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "game/screens/BridgeMenu.h"
-#include "game/screens/Library.h"
+#include "game/screens/SpaceCapsule.h"
+#include "game/screens/TitleMenu.h"
+#include "game/ui/ColorFunctions.h"
+#include "game/ui/ScreenFrame.h"
 #include "game/world/GameRandom.h"
 #include "game/world/Globals.h"
 
@@ -559,6 +561,9 @@ Census TakeCensus() {
     };
     Mothership& ship = *Globals::GetMothership();
     c.crew += ship.GetCrewQueue()->GetTotal();
+    if (CrewQueue* capsule = LoadingCapsuleCrew()) {
+        c.crew += capsule->GetTotal();
+    }
     countDock(*ship.GetAirQueue());
     for (int sector = 1; sector <= Map::kSectors; ++sector) {
         Bunker& bunker = *Globals::GetMap()->GetSector(sector)->GetBunker();
@@ -581,6 +586,9 @@ std::string WorldFault() {
     f.Within(Named("ship morale"), ship.GetMorale(), 0, 100);
     f.Within(Named("ship work rate"), ship.GetWorkRate(), 0, 4);
     f.Crew(Named("ship"), *ship.GetCrewQueue());
+    if (CrewQueue* capsule = LoadingCapsuleCrew()) {
+        f.Crew(Named("capsule"), *capsule);
+    }
     f.Dock(Named("ship"), *ship.GetAirQueue());
     f.Bombs(Named("ship"), *ship.GetBombQueue());
     HiveQueue& hives = *ship.GetHiveQueue();
@@ -622,10 +630,15 @@ std::string WorldFault() {
 // ---- Running ----------------------------------------------------------------
 
 void WholeGame(con::Handle hIn, con::Handle hOut) {
-    // The rooms that stand so far, one after the other.
-    LibraryMenu(hOut, hIn, DeckRoom::Library);
-    BridgeMenu(hOut, hIn, DeckRoom::Navigation);
-    Globals::SetGameOver(false);
+    // As the program entry makes the console ready, less the terminal.
+    SetColor(15);
+    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
+    ResizeConsole(hOut, con::kColumns, con::kRows);
+    con::CursorInfo const hidden{100, false};
+    con::SetConsoleCursorInfo(hOut, &hidden);
+    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    MainMenu(hIn, hOut);
+    con::SetConsoleCursorPosition(hOut, con::Coord{0, 24});
 }
 
 Outcome PlayHere(Program const& program, Steps const& steps, unsigned seed) {
