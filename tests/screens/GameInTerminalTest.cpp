@@ -1,6 +1,7 @@
 // The game itself in a real terminal: the built program runs in tmux from
 // the data folder, keys go in as a player types them, and the tests read the
 // pane.
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -81,6 +82,49 @@ TEST(GameInTerminal, NewGameShowsTheShipTheBridgeAndTheStatusBar) {
     EXPECT_TRUE(tmux.WaitFor([](std::string const& text) {
         return Tmux::RowOf(text, 19).starts_with(" RESEARCH:");
     })) << tmux.Text();
+}
+
+// The deck's description header on row 19 names the highlighted room.
+void MoveToRoom(Tmux& tmux, char const* key, std::string const& header) {
+    tmux.Keys({key});
+    ASSERT_TRUE(tmux.WaitFor([&](std::string const& text) {
+        return Tmux::RowOf(text, 19).starts_with(header);
+    })) << header
+        << "\n"
+        << tmux.Text();
+}
+
+TEST(GameInTerminal, TheCargoHoldListsArtifactsNamedByTheDataFile) {
+    REQUIRE_TMUX();
+    std::string name;
+    std::getline(std::ifstream(std::string(MOTHERSHIP_DATA_DIR) + "/artifacts.txt"), name);
+    ASSERT_FALSE(name.empty());
+
+    Tmux tmux;
+    tmux.Start(GameCommand());
+    ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(tmux.WaitForText(" NAVIGATION:")) << tmux.Text();
+    MoveToRoom(tmux, "Right", " RESEARCH:");
+    MoveToRoom(tmux, "Right", " CARGO:");
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(tmux.WaitForText("View your Artifacts")) << tmux.Text();
+    EXPECT_NE(tmux.Text().find("Visit The Incinerator"), std::string::npos);
+
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(tmux.WaitForText("Total Artifacts: 5")) << tmux.Text();
+    std::string const text = tmux.Text();
+    for (int row = 3; row < 8; ++row) {
+        EXPECT_TRUE(Tmux::RowOf(text, row).starts_with("  " + name + " ")) << row << "\n" << text;
+    }
+    EXPECT_TRUE(Tmux::RowOf(text, 8).starts_with("   ")) << "five artifacts on the first visit\n" << text;
+
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitForText("Visit The Incinerator")) << tmux.Text();
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitFor([](std::string const& t) { return Tmux::RowOf(t, 19).starts_with(" CARGO:"); }))
+        << "back on the deck, the cargo hold highlighted\n"
+        << tmux.Text();
 }
 
 }  // namespace
