@@ -1,8 +1,8 @@
 #include "game/screens/Engineering.h"
 
 #include "game/screens/GameOver.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/RoomMenuKeys.h"
+#include "game/screens/RoomMenuLoop.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
@@ -13,22 +13,18 @@ constexpr int kRoomColour = 78;
 constexpr int kShieldsItem = 4;
 constexpr int kReturnItem = 5;
 
-// The items as they read now: the shield switch shows the shields' state.
-struct MenuTexts {
-    char const* items[kRoomMenuItems];
-    MenuTexts()
-        : items{"  Engineering Assignments  ", "  View Completed Projects  ", "  Chat with Scruggs        ",
-                Globals::GetMothership()->GetShields() ? " Shields (Current:ON)      "
-                                                       : " Shields (Current:OFF)     ",
-                "  Return to Main Deck      "} {}
-};
+char const* ShieldsText() {
+    return Globals::GetMothership()->GetShields() ? " Shields (Current:ON)      "
+                                                  : " Shields (Current:OFF)     ";
+}
 
-// Flips the shields. Switching them on burns fuel; true when that took the
-// last of it and the game is over.
-bool SwitchShields(con::Handle hOut, con::Handle hIn) {
+// Flips the shields and shows it on the switch. Switching them on burns fuel;
+// true when that took the last of it and the game is over.
+bool SwitchShields(con::Handle hOut, con::Handle hIn, char const* (&texts)[kRoomMenuItems]) {
     Mothership* ship = Globals::GetMothership();
     ship->ToggleShields();
-    PaintRoomMenuItem(kShieldsItem, MenuTexts().items[kShieldsItem - 1], kRoomMenuHighlight);
+    texts[kShieldsItem - 1] = ShieldsText();
+    PaintRoomMenuItem(kShieldsItem, texts[kShieldsItem - 1], kRoomMenuHighlight);
     if (!ship->GetShields()) {
         return false;
     }
@@ -50,27 +46,17 @@ bool SwitchShields(con::Handle hOut, con::Handle hIn) {
 }  // namespace
 
 void EngineeringMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    OpenRoomMenu(hOut, MenuTexts().items);
-    int selected = 1;
-    for (;;) {
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
+    char const* texts[kRoomMenuItems] = {"  Engineering Assignments  ", "  View Completed Projects  ",
+                                         "  Chat with Scruggs        ", ShieldsText(),
+                                         "  Return to Main Deck      "};
+    RunRoomMenu(hOut, hIn, texts, [hOut, hIn, &texts](int item) {
+        if (item == kShieldsItem) {
+            return !SwitchShields(hOut, hIn, texts);
         }
-        if (MoveRoomMenuHighlight(MenuTexts().items, selected, key.virtualKey)) {
-            continue;
-        }
-        if (key.character == '\r') {
-            if (selected == kShieldsItem && SwitchShields(hOut, hIn)) {
-                return;
-            }
-            if (selected == kReturnItem) {
-                LeaveRoom();
-                return;
-            }
-        } else if (key.character == 27) {
+        if (item == kReturnItem) {
             LeaveRoom();
-            return;
+            return false;
         }
-    }
+        return true;  // the other items do nothing yet
+    });
 }

@@ -4,8 +4,8 @@
 
 #include "game/art/ArtText.h"
 #include "game/art/ResearchArt.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/RoomMenuKeys.h"
+#include "game/screens/RoomMenuLoop.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
@@ -58,12 +58,6 @@ void ShowItemPanel(int item) {
     } else {
         BlankPanel();
     }
-}
-
-// The menu again after a screen of the room, without the Escape hint.
-void RedrawMenu(con::Handle hOut, int selected) {
-    ClearScreen(hOut, kRoomColour, false);
-    PaintRoomMenu(kItems, selected);
 }
 
 void DrawAssignmentsFrame() {
@@ -185,35 +179,23 @@ void ShowResearchSummary() {
 }
 
 void ResearchMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    OpenRoomMenu(hOut, kItems);
-    int selected = kAssignmentsItem;
-    ShowResearchSummary();
-    for (;;) {
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (MoveRoomMenuHighlight(kItems, selected, key.virtualKey)) {
-            ShowItemPanel(selected);
-        } else if (key.character == '\r') {
-            if (selected == kAssignmentsItem) {
-                if (CountResearchCrew() != 0 && CountAvailableTechs() != 0) {
-                    ResearchAssignments(hOut, hIn);
-                }
-                RedrawMenu(hOut, selected);
-                ShowResearchSummary();
-            } else if (selected == kCompletedItem) {
-                // There is no record of completed research to show yet.
-                RedrawMenu(hOut, selected);
-            } else if (selected == kReturnItem) {
-                LeaveRoom();
-                return;
+    auto const choose = [hOut, hIn](int item) {
+        if (item == kAssignmentsItem) {
+            if (CountResearchCrew() != 0 && CountAvailableTechs() != 0) {
+                ResearchAssignments(hOut, hIn);
             }
-        } else if (key.character == 27) {
+            RedrawRoomMenu(hOut, kItems, item);
+            ShowResearchSummary();
+        } else if (item == kCompletedItem) {
+            // There is no record of completed research to show yet.
+            RedrawRoomMenu(hOut, kItems, item);
+        } else if (item == kReturnItem) {
             LeaveRoom();
-            return;
+            return false;
         }
-    }
+        return true;
+    };
+    RunRoomMenu(hOut, hIn, kItems, choose, [](int now, int /*left*/) { ShowItemPanel(now); });
 }
 
 void ResearchAssignments(con::Handle hOut, con::Handle hIn) {

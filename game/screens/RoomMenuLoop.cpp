@@ -22,6 +22,9 @@ void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[k
                  std::function<void(int now, int left)> const& moved) {
     OpenRoomMenu(hOut, texts);
     int selected = 1;
+    if (moved) {
+        moved(selected, 0);
+    }
     for (;;) {
         con::KeyRecord key{};
         if (!ReadKeyPress(hIn, key)) {

@@ -15,7 +15,8 @@ void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]
 // Opens the room and runs its menu. Enter calls `choose` with the highlighted
 // item (1-5); the room is left when it returns false. Escape clears the
 // console and leaves. After each move of the highlight `moved` (when given)
-// is told the item now highlighted and the one left.
+// is told the item now highlighted and the one left; it is told once as the
+// room opens too, with item 1 highlighted and none (0) left.
 void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
                  std::function<bool(int item)> const& choose,
                  std::function<void(int now, int left)> const& moved = {});
