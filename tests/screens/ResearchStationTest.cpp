@@ -246,32 +246,10 @@ TEST(ResearchAssignments, CompletingCargoExpansionOpensTheIncinerator) {
     EXPECT_EQ(vc->Text(21, 72, 76), "N/A ");
 }
 
-TEST(ResearchAssignments, CompletingTheLastRowKeepsTheCursorOnTheList) {
-    con::ScopedVirtualConsole vc;
-    // F1 on the last row opens F2, F3 and F4 below it; F4, now last, opens nothing.
-    vc->Down().Down().Down().Down().Enter().Down().Down().Enter();
-    EXPECT_FALSE(RunAssignments());
-    EXPECT_TRUE(Tech("F4").GetResearched());
-    EXPECT_EQ(Names(*vc, 7),
-              "CARGO EXPANSION\n"
-              "MOTHERSHIP ENGINE #1\n"
-              "HOVER FUEL REDUCTION\n"
-              "STUDY THE ENEMY!\n"
-              "Teleportation\n"
-              "Genetics\n"
-              "\n");
-    EXPECT_EQ(HighlightedRow(*vc), 9) << "on the new last row";
-    EXPECT_EQ(vc->AttrAt(35, 9), 241);
-
-    con::ScopedVirtualConsole again;
-    again->Enter().Right();
-    EXPECT_FALSE(RunAssignments());
-    // The view is not kept between visits: this is A1. Start over from the same state.
-    EXPECT_TRUE(Tech("A1").GetResearched());
-}
-
 TEST(ResearchAssignments, EnterAgainAfterTheLastRowActsOnTheRowNowLast) {
     con::ScopedVirtualConsole vc;
+    // F1 on the last row opens F2, F3 and F4 below it; F4, then last, opens
+    // nothing, and the list ends a row higher: Genetics is last.
     vc->Down().Down().Down().Down().Enter().Down().Down().Enter().Right().Enter();
     EXPECT_FALSE(RunAssignments());
     EXPECT_TRUE(Tech("F3").GetResearched()) << "Genetics, the row the cursor was brought back to";
@@ -285,7 +263,9 @@ TEST(ResearchAssignments, EnterAgainAfterTheLastRowActsOnTheRowNowLast) {
               "STUDY THE ENEMY!\n"
               "Teleportation\n"
               "Widow DNA\n");
-    EXPECT_EQ(HighlightedRow(*vc), 9);
+    EXPECT_TRUE(Tech("F4").GetResearched());
+    EXPECT_EQ(HighlightedRow(*vc), 9) << "on the last row, where Widow DNA now stands";
+    EXPECT_EQ(vc->AttrAt(35, 9), 241) << "its share lit beside it";
 }
 
 TEST(ResearchAssignments, AnEmptyListSaysSoAndIgnoresEnterLeftAndRight) {
@@ -348,22 +328,6 @@ TEST(ResearchTree, EveryNameFindsItsOwnTechnology) {
     ChangeTechShare("cargo expansion", 5);
     EXPECT_EQ(Tech("C1").GetShare(), 5);
     EXPECT_EQ(Tech("A1").GetShare(), 5);
-}
-
-TEST(ResearchTree, CollectedRowsFollowTheTreeOrder) {
-    Tech("C1").ChangeShare(25);
-    ResearchRows rows;
-    CollectResearchRows(rows);
-    ASSERT_EQ(rows.count, 5);
-    EXPECT_STREQ(rows.names[2], "HOVER FUEL REDUCTION ");
-    EXPECT_STREQ(rows.shareTexts[2], "  25%");
-    EXPECT_EQ(rows.shares[2], 25);
-    EXPECT_STREQ(rows.percentTexts[2], "   0%");
-    EXPECT_EQ(rows.remaining[2], 500);
-    EXPECT_EQ(rows.techs[2], &Tech("C1"));
-    EXPECT_EQ(rows.techs[4], &Tech("F1"));
-    EXPECT_EQ(rows.techs[5], nullptr);
-    EXPECT_STREQ(rows.names[5], "");
 }
 
 }  // namespace

@@ -77,16 +77,6 @@ TEST(EngineeringFromTheDeck, TheShieldedShipOnReturn) {
     EXPECT_EQ(vc->Text(24, 6, 19), "FUEL: 149,950");
 }
 
-TEST(EngineeringFromTheDeck, TheLastFuelEndsTheGameAndTheDeck) {
-    Ship().SetFuel(50);
-    con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
-    vc->Enter().Down().Down().Down().Enter().Enter().Idle(5);
-    EXPECT_TRUE(RunDeck(DeckRoom::Engineering)) << "the deck returns once the game is over";
-    EXPECT_TRUE(Globals::GetGameOver());
-    EXPECT_EQ(vc->Text(1, 1, 35), "Your ship has no fuel and you die.") << "the ship is not drawn over it";
-}
-
 TEST(ResearchFromTheDeck, ATechnologyCompletedStaysCompleted) {
     con::ScopedVirtualConsole vc;
     DrawMothership(hOut);

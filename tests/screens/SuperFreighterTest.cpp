@@ -190,17 +190,6 @@ TEST(FreighterScreen, ArrowsFollowTheTableWithoutWrapping) {
     EXPECT_EQ(PlaceColours(*vc), (std::vector<int>{15, 15, 15, 15, 15, 14}));
 }
 
-TEST(FreighterScreen, AKeyReleaseMovesNothing) {
-    con::ScopedVirtualConsole vc;
-    con::KeyRecord release;
-    release.keyDown = false;
-    release.virtualKey = con::VK_UP;
-    vc->Record(release).Idle(3).Record(release);
-    EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(hIn, hOut); }));
-    EXPECT_EQ(PlaceColour(*vc, 5), 14);
-    EXPECT_EQ(PlaceColour(*vc, 3), 15);
-}
-
 TEST(FreighterScreen, TheShuttleShowsGreenWhileTheShieldsAreUp) {
     {
         con::ScopedVirtualConsole vc;
