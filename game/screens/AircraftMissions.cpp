@@ -3,7 +3,6 @@
 #include "game/art/DockingBayArt.h"
 #include "game/screens/DockLists.h"
 #include "game/screens/EarthMapWidgets.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/TargetPickerWidgets.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/ScreenFrame.h"
@@ -16,7 +15,6 @@ constexpr int kTitleRow = 2;
 constexpr int kWhite = 15;
 constexpr int kYellow = 14;
 
-constexpr ListColumn kLocationColumn{4, 4, 13, 14};
 constexpr ListColumn kCraftColumn{19, 4, 21, 14};
 constexpr ListColumn kMissionColumn{42, 4, 33, 14};
 
@@ -120,9 +118,9 @@ public:
 
     void Run() {
         DrawMissionFrame(hOut_);
-        BuildLocationList(locations_);
+        locations_.Build();
         for (;;) {
-            PaintTitle(" LOCATION ", kLocationColumn.x, kTitleRow, column_ == Column::Location);
+            PaintTitle(" LOCATION ", LocationColumn::kColumn.x, kTitleRow, column_ == Column::Location);
             PaintTitle(" AIRCRAFT ", kCraftColumn.x, kTitleRow, column_ == Column::Aircraft);
             PaintTitle(" MISSION  ", kMissionColumn.x, kTitleRow, column_ == Column::Mission);
             switch (column_) {
@@ -138,7 +136,7 @@ public:
     }
 
 private:
-    int Location() const { return locations_.CodeAt(CursorIndex(locationState_)); }
+    int Location() const { return locations_.Location(); }
     int CraftIndex() const { return CursorIndex(craftState_); }
     Aircraft* Craft() const {
         return craftRows_.Entries() > 0 ? PlaceCraft(Location(), CraftIndex()) : nullptr;
@@ -146,20 +144,15 @@ private:
 
     bool LocationPass() {
         craftState_ = {};
-        if (lastLocationAnswer_ >= 0) {
+        if (locations_.Moved()) {
             FillCraftRows(Location(), craftRows_);
             PaintList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         }
-        int const answer = StepList(hOut_, hIn_, locations_.rows, kLocationColumn, locationState_);
-        lastLocationAnswer_ = answer;
-        if (answer == kScrollEscape) {
-            return false;
-        }
-        if ((answer == kScrollStepEnter || answer == kScrollRight) && craftRows_.Entries() > 0) {
-            MarkChosenRow(locations_.rows, kLocationColumn, locationState_);
+        LocationColumn::Answer const answer = locations_.Step(hOut_, hIn_, craftRows_.Entries() > 0);
+        if (answer == LocationColumn::Answer::Choose) {
             column_ = Column::Aircraft;
         }
-        return true;
+        return answer != LocationColumn::Answer::Leave;
     }
 
     void AircraftPass() {
@@ -230,20 +223,17 @@ private:
 
     void RedrawAfterPicker() {
         DrawMissionFrame(hOut_);
-        PaintList(hOut_, hIn_, locations_.rows, kLocationColumn, locationState_);
-        MarkChosenRow(locations_.rows, kLocationColumn, locationState_);
+        locations_.PaintChosen(hOut_, hIn_);
     }
 
     con::Handle hOut_;
     con::Handle hIn_;
     Column column_ = Column::Location;
-    LocationList locations_;
+    LocationColumn locations_;
     RowTable craftRows_;
     RowTable missionRows_;
-    ScrollState locationState_;
     ScrollState craftState_;
     ScrollState missionState_;
-    int lastLocationAnswer_ = 0;  // a row (or 0 at the start) refreshes the craft list
 };
 
 }  // namespace
@@ -276,23 +266,15 @@ bool SelectAircraftTarget(con::Handle hOut, con::Handle hIn, int location, int c
             DrawTargetView(*craft);
             targetChanged = false;
         }
-        PrintAt("Highlighted Selection", 3, kPanelRow, kWhite);
-        ShowSelectionField(3, kPanelRow + 1, true, kWhite, kYellow, cursor);
-
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            MovePickerCursor(kMapX, kMapY, cursor, key.virtualKey, fromLeft, true);
-        } else if (key.character == 13) {
+        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, true);
+        if (key == 13) {
             if (cursor == kShipBoxCode) {
                 craft->SetDestination(kMothershipPlace);
             } else if (anySector || BunkerBuilt(cursor)) {
                 craft->SetDestination(cursor);
             }
             targetChanged = true;
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return craft->GetHome() != craft->GetDestination();
         }
     }

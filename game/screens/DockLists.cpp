@@ -143,3 +143,38 @@ void BlankColumn(ListColumn const& column) {
 void PaintTitle(char const* title, int x, int y, bool active) {
     PrintAt(title, x, y, active ? kActiveTitleColour : kPlainColour);
 }
+
+void ScrollUpAfterRemoval(ScrollState& state, int count, int visible, bool keepCursorOnEntry) {
+    if (state.top >= count - visible && state.top != 0) {
+        --state.top;
+    }
+    if (keepCursorOnEntry && state.offset + state.top == count && state.top != 0) {
+        state.top = count - state.offset - 1;
+    }
+}
+
+bool MoveMember(CrewQueue& from, int index, CrewQueue& to) {
+    CrewNode* const node = from.GetCrewNode(index);
+    if (node == nullptr || !to.enqueue(node->crew)) {
+        return false;
+    }
+    from.dequeue(node->crew);
+    return true;
+}
+
+LocationColumn::Answer LocationColumn::Step(con::Handle hOut, con::Handle hIn, bool placeHasCraft) {
+    lastAnswer_ = StepList(hOut, hIn, list_.rows, kColumn, state_);
+    if (lastAnswer_ == kScrollEscape) {
+        return Answer::Leave;
+    }
+    if ((lastAnswer_ == kScrollStepEnter || lastAnswer_ == kScrollRight) && placeHasCraft) {
+        MarkChosenRow(list_.rows, kColumn, state_);
+        return Answer::Choose;
+    }
+    return Answer::Stay;
+}
+
+void LocationColumn::PaintChosen(con::Handle hOut, con::Handle hIn) {
+    PaintList(hOut, hIn, list_.rows, kColumn, state_);
+    MarkChosenRow(list_.rows, kColumn, state_);
+}

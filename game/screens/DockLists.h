@@ -101,3 +101,38 @@ void BlankColumn(ListColumn const& column);
 inline int CursorIndex(ScrollState const& state) { return state.top + state.offset; }
 // Paints a column title, highlighted while its column has the keys.
 void PaintTitle(char const* title, int x, int y, bool active);
+// After a member left a list of `count`: the window moves up a row when it
+// would show rows past the end; with keepCursorOnEntry, a cursor left below
+// the last member is brought back onto it.
+void ScrollUpAfterRemoval(ScrollState& state, int count, int visible, bool keepCursorOnEntry);
+
+// ---- Moving crew -------------------------------------------------------------------
+// The member at that index goes to the head of `to`; it leaves `from` only
+// when `to` took it. Returns whether it moved.
+bool MoveMember(CrewQueue& from, int index, CrewQueue& to);
+
+// ---- The LOCATION column ---------------------------------------------------------------
+// The column the loading and mission screens open on: the places, built once
+// when the screen opens, and the view of them.
+class LocationColumn {
+public:
+    static constexpr ListColumn kColumn{4, 4, 13, 14};
+    enum class Answer { Stay, Leave, Choose };
+
+    void Build() { BuildLocationList(list_); }
+    // The place under the cursor.
+    int Location() const { return list_.CodeAt(CursorIndex(state_)); }
+    // Whether the columns to its right are to show the place under the cursor
+    // afresh: at the start, and after every answer of the list that was a row.
+    bool Moved() const { return lastAnswer_ >= 0; }
+    // One step of the list. Escape leaves the screen; Enter or Right chooses
+    // the place (its row stays marked) when it has craft.
+    Answer Step(con::Handle hOut, con::Handle hIn, bool placeHasCraft);
+    // Paints the list without a highlight but for the chosen row's mark.
+    void PaintChosen(con::Handle hOut, con::Handle hIn);
+
+private:
+    LocationList list_;
+    ScrollState state_;
+    int lastAnswer_ = 0;
+};

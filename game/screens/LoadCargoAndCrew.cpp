@@ -10,19 +10,11 @@ constexpr int kRoomColour = 78;
 constexpr int kFrameColour = 2;
 constexpr int kTitleRow = 2;
 
-constexpr ListColumn kLocationColumn{4, 4, 13, 14};
 constexpr ListColumn kCraftColumn{19, 4, 16, 14};
 constexpr ListColumn kCrewColumn{37, 4, 18, 14};
 constexpr ListColumn kOnboardColumn{57, 4, 18, 14};
 
 enum class Column { Location, Aircraft, Crew, Onboard };
-
-// Keeps a list's window from running past its end after a member left it.
-void ScrollUpAfterRemoval(ScrollState& state, int count) {
-    if (state.top >= count - kCrewColumn.visible && state.top != 0) {
-        --state.top;
-    }
-}
 
 class LoadScreen {
 public:
@@ -30,7 +22,7 @@ public:
 
     void Run() {
         DrawLoadFrame(hOut_);
-        BuildLocationList(locations_);
+        locations_.Build();
         for (;;) {
             PaintTitles();
             switch (column_) {
@@ -47,7 +39,7 @@ public:
     }
 
 private:
-    int Location() const { return locations_.CodeAt(CursorIndex(locationState_)); }
+    int Location() const { return locations_.Location(); }
     CrewQueue* PlaceCrew() const { return Globals::GetPlaceCrewQueue(Location()); }
     Aircraft* Craft() const {
         return craftRows_.Entries() > 0 ? PlaceCraft(Location(), CursorIndex(craftState_)) : nullptr;
@@ -66,7 +58,7 @@ private:
     void FillOnboard() { FillCrewRows(Aboard(), onboardRows_, nullptr); }
 
     void PaintTitles() const {
-        PaintTitle(" LOCATION ", kLocationColumn.x, kTitleRow, column_ == Column::Location);
+        PaintTitle(" LOCATION ", LocationColumn::kColumn.x, kTitleRow, column_ == Column::Location);
         PaintTitle(" AIRCRAFT ", kCraftColumn.x, kTitleRow, column_ == Column::Aircraft);
         PaintTitle("   CREW   ", kCrewColumn.x, kTitleRow, column_ == Column::Crew);
         PaintTitle(" ONBOARD  ", kOnboardColumn.x, kTitleRow, column_ == Column::Onboard);
@@ -75,22 +67,17 @@ private:
     bool LocationPass() {
         craftState_ = {};
         crewState_ = {};
-        if (lastLocationAnswer_ >= 0) {
+        if (locations_.Moved()) {
             FillCrew();
             PaintList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
             FillCraftRows(Location(), craftRows_);
             PaintList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         }
-        int const answer = StepList(hOut_, hIn_, locations_.rows, kLocationColumn, locationState_);
-        lastLocationAnswer_ = answer;
-        if (answer == kScrollEscape) {
-            return false;
-        }
-        if ((answer == kScrollStepEnter || answer == kScrollRight) && craftRows_.Entries() > 0) {
-            MarkChosenRow(locations_.rows, kLocationColumn, locationState_);
+        LocationColumn::Answer const answer = locations_.Step(hOut_, hIn_, craftRows_.Entries() > 0);
+        if (answer == LocationColumn::Answer::Choose) {
             column_ = Column::Aircraft;
         }
-        return true;
+        return answer != LocationColumn::Answer::Leave;
     }
 
     void AircraftPass() {
@@ -151,13 +138,11 @@ private:
         if (from == nullptr || to == nullptr || !PlaceHasCrew()) {
             return;  // the placeholder row stands for no one
         }
-        CrewNode* const node = from->GetCrewNode(CursorIndex(crewState_));
-        if (node == nullptr || !to->enqueue(node->crew)) {
+        if (!MoveMember(*from, CursorIndex(crewState_), *to)) {
             return;
         }
-        from->dequeue(node->crew);
         FillCrew();
-        ScrollUpAfterRemoval(crewState_, crewRows_.Entries());
+        ScrollUpAfterRemoval(crewState_, crewRows_.Entries(), kCrewColumn.visible, false);
         FillOnboard();
         PaintList(hOut_, hIn_, onboardRows_, kOnboardColumn, onboardState_);
     }
@@ -170,17 +155,11 @@ private:
         if (from == nullptr || to == nullptr || onboardRows_.Entries() == 0) {
             return;
         }
-        CrewNode* const node = from->GetCrewNode(CursorIndex(onboardState_));
-        if (node == nullptr || !to->enqueue(node->crew)) {
+        if (!MoveMember(*from, CursorIndex(onboardState_), *to)) {
             return;
         }
-        from->dequeue(node->crew);
         FillOnboard();
-        int const count = onboardRows_.Entries();
-        ScrollUpAfterRemoval(onboardState_, count);
-        if (onboardState_.offset + onboardState_.top == count && onboardState_.top != 0) {
-            onboardState_.top = count - onboardState_.offset - 1;
-        }
+        ScrollUpAfterRemoval(onboardState_, onboardRows_.Entries(), kOnboardColumn.visible, true);
         FillCrew();
         PaintList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
     }
@@ -188,17 +167,14 @@ private:
     con::Handle hOut_;
     con::Handle hIn_;
     Column column_ = Column::Location;
-    LocationList locations_;
+    LocationColumn locations_;
     RowTable craftRows_;
     RowTable crewRows_;
     RowTable onboardRows_;
-    ScrollState locationState_;
     ScrollState craftState_;
     ScrollState crewState_;
     ScrollState onboardState_;
-    // A row index (or 0 at the start) has the columns to its right refreshed.
-    int lastLocationAnswer_ = 0;
-    int lastCraftAnswer_ = 0;
+    int lastCraftAnswer_ = 0;  // a row (or 0 at the start) refreshes the ONBOARD column
 };
 
 }  // namespace

@@ -258,19 +258,23 @@ private:
     }
 
     // ---- The two lists -----------------------------------------------------------
+    // One step of a crew list, the card of the member under its cursor shown
+    // while the last answer was a row. An empty list sends the keys on as Left.
+    int StepCrew(CrewQueue& crew, RowTable const& rows, ListColumn const& column, ScrollState& state) {
+        int const count = rows.Entries();
+        if (lastAnswer_ >= 0 && count > 0) {
+            ShowCrewInfo(std::min(CursorIndex(state), count - 1), crew);
+        }
+        int const answer = StepList(hOut_, hIn_, rows, column, state);
+        lastAnswer_ = count == 0 ? kScrollLeft : answer;
+        return lastAnswer_;
+    }
+
     void CrewPass() {
         PaintTitles(true, false, false, false);
         FillCrew();
-        int const crew = crewRows_.Entries();
-        if (lastAnswer_ >= 0 && crew > 0) {
-            ShowCrewInfo(std::min(CursorIndex(crewState_), crew - 1), ShipCrew());
-        }
-        int answer = StepList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
-        if (crew == 0) {
-            answer = kScrollLeft;
-        }
+        int const answer = StepCrew(ShipCrew(), crewRows_, kCrewColumn, crewState_);
         onboardState_.offset = crewState_.offset;
-        lastAnswer_ = answer;
         switch (answer) {
             case kScrollEscape: done_ = true; break;
             case kScrollLeft: focus_ = Focus::Cargo; break;
@@ -284,17 +288,9 @@ private:
         PaintTitles(false, true, false, false);
         FillOnboard();
         PrintRemainingCrew();
-        int const aboard = onboardRows_.Entries();
-        onboardState_.offset = std::max(std::min(onboardState_.offset, aboard - 1), 0);
-        if (lastAnswer_ >= 0 && aboard > 0) {
-            ShowCrewInfo(std::min(CursorIndex(onboardState_), aboard - 1), onboard_);
-        }
-        int answer = StepList(hOut_, hIn_, onboardRows_, kOnboardColumn, onboardState_);
-        if (aboard == 0) {
-            answer = kScrollLeft;
-        }
+        onboardState_.offset = std::max(std::min(onboardState_.offset, onboardRows_.Entries() - 1), 0);
+        int const answer = StepCrew(onboard_, onboardRows_, kOnboardColumn, onboardState_);
         crewState_.offset = onboardState_.offset;
-        lastAnswer_ = answer;
         switch (answer) {
             case kScrollEscape: done_ = true; break;
             case kScrollLeft: focus_ = ShipCrew().GetTotal() > 0 ? Focus::Crew : Focus::Cargo; break;
@@ -307,17 +303,9 @@ private:
     // The highlighted member of the ship goes aboard; it leaves the ship only
     // when the capsule took it (it holds 20).
     void Board() {
-        CrewNode* const node = ShipCrew().GetCrewNode(CursorIndex(crewState_));
-        if (node == nullptr) {
-            return;
-        }
-        if (onboard_.enqueue(node->crew)) {
-            ShipCrew().dequeue(node->crew);
-        }
+        MoveMember(ShipCrew(), CursorIndex(crewState_), onboard_);
         FillCrew();
-        if (crewState_.top >= crewRows_.Entries() - kCrewColumn.visible && crewState_.top > 0) {
-            --crewState_.top;
-        }
+        ScrollUpAfterRemoval(crewState_, crewRows_.Entries(), kCrewColumn.visible, false);
         FillOnboard();
         PrintRemainingCrew();
         PaintList(hOut_, hIn_, onboardRows_, kOnboardColumn, onboardState_);
@@ -326,21 +314,9 @@ private:
     // The highlighted member aboard goes back; it leaves the capsule only when
     // the ship's list took it.
     void Unboard() {
-        CrewNode* const node = onboard_.GetCrewNode(CursorIndex(onboardState_));
-        if (node == nullptr) {
-            return;
-        }
-        if (ShipCrew().enqueue(node->crew)) {
-            onboard_.dequeue(node->crew);
-        }
+        MoveMember(onboard_, CursorIndex(onboardState_), ShipCrew());
         FillOnboard();
-        int const aboard = onboardRows_.Entries();
-        if (onboardState_.top >= aboard - kOnboardColumn.visible && onboardState_.top > 0) {
-            --onboardState_.top;
-        }
-        if (onboardState_.top + onboardState_.offset == aboard && onboardState_.top > 0) {
-            onboardState_.top = aboard - onboardState_.offset - 1;
-        }
+        ScrollUpAfterRemoval(onboardState_, onboardRows_.Entries(), kOnboardColumn.visible, true);
         FillCrew();
         PaintList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
     }
@@ -618,16 +594,8 @@ int SelectCapsuleTarget(con::Handle hOut, con::Handle hIn, int* site) {
             DrawLocationMarker(kMapX, kMapY, kMothershipPlace, kShipMarkerColour);
             drawView = false;
         }
-        PrintAt("Highlighted Selection", 3, kSelectionRow, kWhite);
-        ShowSelectionField(3, kSelectionRow + 1, true, kWhite, kYellow, cursor);
-
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            MovePickerCursor(kMapX, kMapY, cursor, key.virtualKey, fromLeft, true);
-        } else if (key.character == 13) {
+        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, true);
+        if (key == 13) {
             if (cursor == kShipBoxCode) {
                 drawView = true;
                 continue;
@@ -641,7 +609,7 @@ int SelectCapsuleTarget(con::Handle hOut, con::Handle hIn, int* site) {
                 *site = chosen;
             }
             return cursor;
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return 0;
         }
     }
@@ -726,8 +694,6 @@ int ChooseCraftSector(con::Handle hOut, con::Handle hIn) {
     }
 
     for (;;) {
-        PrintAt("Highlighted Selection", 3, kSelectionRow, kWhite);
-        ShowTargetField(3, kSelectionRow + 1, true, kWhite, kYellow, cursor);
         PrintAt("CHOOSE A SECTOR CONTAINING AIRCRAFT", 12, 0, kYellow);
         PrintPadded(" ", 3, kSelectionRow + 2, kWhite, 24);
         if (cursor == kShipBoxCode) {
@@ -738,15 +704,10 @@ int ChooseCraftSector(con::Handle hOut, con::Handle hIn) {
             PrintAt("No bunker built here", 3, kSelectionRow + 2, kWhite);
         }
 
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            MovePickerCursor(kMapX, kMapY, cursor, key.virtualKey, fromLeft, false);
-        } else if (key.character == 13) {
+        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, false);
+        if (key == 13) {
             return cursor == kShipBoxCode ? kMothershipPlace : cursor;
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return -1;
         }
     }

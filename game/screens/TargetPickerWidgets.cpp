@@ -1,6 +1,7 @@
 #include "game/screens/TargetPickerWidgets.h"
 
 #include "game/screens/EarthMapWidgets.h"
+#include "game/screens/MapCursor.h"
 #include "game/screens/Navigation.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/world/Globals.h"
@@ -92,4 +93,18 @@ void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& from
     } else {
         MoveSectorHighlight(x, y, cursor, old);
     }
+}
+
+char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters) {
+    PrintAt("Highlighted Selection", 3, 18, 15);
+    ShowSelectionField(3, 19, true, 15, 14, cursor);
+    con::KeyRecord key{};
+    if (!ReadKeyPress(hIn, key)) {
+        return 0;
+    }
+    if (IsArrowKey(key.virtualKey)) {
+        MovePickerCursor(x, y, cursor, key.virtualKey, fromLeft, bunkerLetters);
+        return 0;
+    }
+    return key.character;
 }

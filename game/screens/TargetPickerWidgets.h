@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "platform/Console.h"
+
 // The DOCK box of a picker whose map stands at (x, y) has its corner at
 // (x + 16, y + 17), where the navigation map has its ORBIT box. It is reached
 // from sectors 3 and 4 above it and 21 and 22 (the map's bottom row).
@@ -45,3 +47,8 @@ void DrawPickerMiniMaps(int x, int y);
 // moves as on the navigation map, and the highlight follows it. Letters are
 // redrawn marking the built bunkers when bunkerLetters is set, else white.
 void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& fromLeft, bool bunkerLetters);
+// One pass of a picker's keys: the place under the cursor is shown under
+// "Highlighted Selection" at (3, 18), a key is read and an arrow moves the
+// cursor. Returns the character of any other key pressed (13 Enter, 27
+// Escape), else 0.
+char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters);
