@@ -5,16 +5,14 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "tests/support/Tmux.h"
+#include "tests/support/GameInTmux.h"
+
+#include "game/screens/TitleMenu.h"
+#include "platform/Cp437.h"
 
 namespace {
 
 using namespace testing_support;
-
-// A shell command line that starts the game in its data folder.
-std::string GameCommand() {
-    return "sh -c " + Quote("cd " + Quote(MOTHERSHIP_DATA_DIR) + " && exec " + Quote(MOTHERSHIP_BINARY));
-}
 
 // The title item whose text shows highlighted (white on red), 0 for none.
 int HighlightedItem(Tmux const& tmux) {
@@ -32,6 +30,27 @@ int HighlightedItem(Tmux const& tmux) {
     return 0;
 }
 
+// The dotted frame round the items, 38 x 11 cells: every cell of its edge a
+// dot, or one of the bright dots running round it.
+bool DottedFrameShown(Tmux const& tmux) {
+    constexpr int kWidth = 38;
+    constexpr int kHeight = 11;
+    std::string const dot = con::Cp437ToUtf8(250);
+    std::string const runner = con::Cp437ToUtf8(249);
+    Pane const pane = tmux.Cells();
+    for (int y = kMenuFrameY; y < kMenuFrameY + kHeight; ++y) {
+        for (int x = kMenuFrameX; x < kMenuFrameX + kWidth; ++x) {
+            bool const edge = y == kMenuFrameY || y == kMenuFrameY + kHeight - 1 || x == kMenuFrameX ||
+                              x == kMenuFrameX + kWidth - 1;
+            std::string const glyph = CellText(pane, y, x, 1);
+            if (edge && glyph != dot && glyph != runner) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // A polling screen reads one key per pass and drops the rest, as a player's
 // keys come one at a time: each key is sent once the last one has shown.
 void PressDownTo(Tmux& tmux, int item) {
@@ -41,15 +60,6 @@ void PressDownTo(Tmux& tmux, int item) {
         << tmux.Text();
 }
 
-bool TitleShown(std::string const& text) {
-    for (char const* item : {"NEW GAME", "LOAD  GAME", "GAME OPTIONS", "VIEW CREDITS", "EXIT"}) {
-        if (text.find(item) == std::string::npos) {
-            return false;
-        }
-    }
-    return true;
-}
-
 TEST(GameInTerminal, TheTitleAppearsAndExitEndsWithStatusZeroAndTheTerminalGivenBack) {
     REQUIRE_TMUX();
     ExpectTerminalGivenBack(
@@ -57,7 +67,10 @@ TEST(GameInTerminal, TheTitleAppearsAndExitEndsWithStatusZeroAndTheTerminalGiven
         [](Tmux& tmux) {
             ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
             EXPECT_EQ(HighlightedItem(tmux), 1);
-            EXPECT_TRUE(Tmux::RowOf(tmux.Text(), 15).starts_with("  ·")) << "the dotted frame";
+            // Drawn below the items, so it may reach the pane a moment later.
+            EXPECT_TRUE(tmux.WaitFor([&](std::string const&) { return DottedFrameShown(tmux); }))
+                << "the dotted frame\n"
+                << tmux.Text();
             EXPECT_EQ(tmux.Show("#{cursor_flag}"), "0") << "the cursor is hidden";
             for (int item = 2; item <= 5; ++item) {
                 PressDownTo(tmux, item);
@@ -72,16 +85,10 @@ TEST(GameInTerminal, NewGameShowsTheShipTheBridgeAndTheStatusBar) {
     Tmux tmux;
     tmux.Start(GameCommand());
     ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
-    tmux.Keys({"Enter"});
-    ASSERT_TRUE(tmux.WaitFor([](std::string const& text) {
-        return Tmux::RowOf(text, 19).starts_with(" NAVIGATION:");
-    })) << tmux.Text();
-    EXPECT_EQ(tmux.Row(23).substr(0, 18), " DAY:    1 of 5500");
-    EXPECT_NE(tmux.Text().find("SCIENTIFIC RESEARCH STATION"), std::string::npos);
-    tmux.Keys({"Right"});
-    EXPECT_TRUE(tmux.WaitFor([](std::string const& text) {
-        return Tmux::RowOf(text, 19).starts_with(" RESEARCH:");
-    })) << tmux.Text();
+    ASSERT_TRUE(Press(tmux, "Enter", OnDeckAt(" NAVIGATION:"), "the main deck"));
+    EXPECT_EQ(tmux.Row(kDayRow).substr(0, 18), " DAY:    1 of 5500");
+    EXPECT_TRUE(Shows(tmux.Text(), "SCIENTIFIC RESEARCH STATION")) << tmux.Text();
+    EXPECT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station"));
 }
 
 // The deck's description header on row 19 names the highlighted room.

@@ -223,14 +223,35 @@ public:
         return text.substr(start, text.find('\n', start) - start);
     }
 
-    // Polls the pane's text until `ready` holds or a few seconds pass.
+    // How long a wait on the pane lasts before it counts as failed: long, for
+    // a machine running every test at once is slow to start and draw.
+    static constexpr std::chrono::seconds kDeadline{20};
+
+    // Polls the pane's text until `ready` holds or the deadline passes.
     bool WaitFor(std::function<bool(std::string const&)> const& ready) const {
-        auto const deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        auto const deadline = std::chrono::steady_clock::now() + kDeadline;
         while (std::chrono::steady_clock::now() < deadline) {
             if (ready(Text())) {
                 return true;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    // Waits until the pane, colours and all, stays the same between two
+    // looks: a screen reaches the terminal in several writes, and a look
+    // between them shows part of it. Not for screens that animate.
+    bool WaitUntilStill() const {
+        auto const deadline = std::chrono::steady_clock::now() + kDeadline;
+        std::string last = Command({"capture-pane", "-p", "-e", "-t", "t"}).output;
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            std::string now = Command({"capture-pane", "-p", "-e", "-t", "t"}).output;
+            if (now == last) {
+                return true;
+            }
+            last = std::move(now);
         }
         return false;
     }
@@ -260,7 +281,12 @@ inline void ExpectTerminalGivenBack(std::string const& program, std::string cons
     ASSERT_TRUE(tmux.WaitForText(ready)) << tmux.Text();
     EXPECT_EQ(tmux.Show("#{alternate_on}"), "1");
     end(tmux);
-    ASSERT_TRUE(tmux.WaitForText("\nstatus=")) << tmux.Text();
+    // The status line and the shell's next prompt: text typed before the
+    // prompt shows would echo ahead of it.
+    ASSERT_TRUE(tmux.WaitFor([](std::string const& t) {
+        std::size_t const status = t.find("\nstatus=");
+        return status != std::string::npos && t.find("\n$", status + 1) != std::string::npos;
+    })) << tmux.Text();
     if (!expectedStatus.empty()) {
         EXPECT_NE(tmux.Text().find("\nstatus=" + expectedStatus + "\n"), std::string::npos) << tmux.Text();
     }
