@@ -199,13 +199,109 @@ int BunkerLetterColour(int sector) {
     return place != nullptr && place->GetBunker()->GetVisible() ? kBunkerLetterColour : kLetterColour;
 }
 
-void DrawSectorBox(int sector, int x, int y, int frameColour, int letterColour) {
+namespace {
+
+// Every sector box is drawn the same way: the glyphs come from its place.
+void DrawLatticeSectorBox(int sector, int x, int y, int frameColour, int letterColour) {
     Sector* const place = SectorAt(sector);
     if (place == nullptr) {
         return;
     }
     kSectorLattice.DrawBox((sector - 1) % Map::kColumns, (sector - 1) / Map::kColumns, x, y, frameColour,
                            place->GetLetter(), letterColour);
+}
+
+}  // namespace
+
+void DrawSectorBoxI(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(1, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxL(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(2, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxV(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(3, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxO(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(4, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxU(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(5, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxC(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(6, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxM(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(7, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxA(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(8, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxT(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(9, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxB(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(10, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxH(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(11, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxP(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(12, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxQ(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(13, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxJ(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(14, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxW(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(15, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxR(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(16, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxN(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(17, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxF(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(18, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxE(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(19, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxX(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(20, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxD(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(21, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxG(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(22, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxS(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(23, x, y, frameColour, letterColour);
+}
+void DrawSectorBoxK(int x, int y, int frameColour, int letterColour) {
+    DrawLatticeSectorBox(24, x, y, frameColour, letterColour);
+}
+
+namespace {
+
+using SectorBoxFunction = void (*)(int, int, int, int);
+constexpr SectorBoxFunction kSectorBoxes[kLastSector] = {
+    DrawSectorBoxI, DrawSectorBoxL, DrawSectorBoxV, DrawSectorBoxO, DrawSectorBoxU, DrawSectorBoxC,
+    DrawSectorBoxM, DrawSectorBoxA, DrawSectorBoxT, DrawSectorBoxB, DrawSectorBoxH, DrawSectorBoxP,
+    DrawSectorBoxQ, DrawSectorBoxJ, DrawSectorBoxW, DrawSectorBoxR, DrawSectorBoxN, DrawSectorBoxF,
+    DrawSectorBoxE, DrawSectorBoxX, DrawSectorBoxD, DrawSectorBoxG, DrawSectorBoxS, DrawSectorBoxK,
+};
+
+}  // namespace
+
+void DrawSectorBox(int sector, int x, int y, int frameColour, int letterColour) {
+    if (IsSector(sector)) {
+        kSectorBoxes[sector - 1](x, y, frameColour, letterColour);
+    }
 }
 
 void DrawShipBox(int x, int y, int colour, char const* label) {
@@ -309,11 +405,47 @@ void DrawLocationMarker(int x, int y, int location, int colour) {
 int SubSectorBoxX(int gridX, int index) { return gridX + kSubSectorLattice.stepX * (index % Sector::kSide); }
 int SubSectorBoxY(int gridY, int index) { return gridY + kSubSectorLattice.stepY * (index / Sector::kSide); }
 
-void DrawSubSectorBox(int index, int x, int y, int colour) {
-    if (!IsSubSector(index)) {
-        return;
-    }
+namespace {
+
+void DrawLatticeSubSectorBox(int index, int x, int y, int colour) {
     kSubSectorLattice.DrawBox(index % Sector::kSide, index / Sector::kSide, x, y, colour, '\0', colour);
+}
+
+}  // namespace
+
+void DrawSubSectorBox0(int x, int y, int colour) { DrawLatticeSubSectorBox(0, x, y, colour); }
+void DrawSubSectorBox1(int x, int y, int colour) { DrawLatticeSubSectorBox(1, x, y, colour); }
+void DrawSubSectorBox2(int x, int y, int colour) { DrawLatticeSubSectorBox(2, x, y, colour); }
+void DrawSubSectorBox3(int x, int y, int colour) { DrawLatticeSubSectorBox(3, x, y, colour); }
+void DrawSubSectorBox4(int x, int y, int colour) { DrawLatticeSubSectorBox(4, x, y, colour); }
+void DrawSubSectorBox5(int x, int y, int colour) { DrawLatticeSubSectorBox(5, x, y, colour); }
+void DrawSubSectorBox6(int x, int y, int colour) { DrawLatticeSubSectorBox(6, x, y, colour); }
+void DrawSubSectorBox7(int x, int y, int colour) { DrawLatticeSubSectorBox(7, x, y, colour); }
+void DrawSubSectorBox8(int x, int y, int colour) { DrawLatticeSubSectorBox(8, x, y, colour); }
+void DrawSubSectorBox9(int x, int y, int colour) { DrawLatticeSubSectorBox(9, x, y, colour); }
+void DrawSubSectorBox10(int x, int y, int colour) { DrawLatticeSubSectorBox(10, x, y, colour); }
+void DrawSubSectorBox11(int x, int y, int colour) { DrawLatticeSubSectorBox(11, x, y, colour); }
+void DrawSubSectorBox12(int x, int y, int colour) { DrawLatticeSubSectorBox(12, x, y, colour); }
+void DrawSubSectorBox13(int x, int y, int colour) { DrawLatticeSubSectorBox(13, x, y, colour); }
+void DrawSubSectorBox14(int x, int y, int colour) { DrawLatticeSubSectorBox(14, x, y, colour); }
+void DrawSubSectorBox15(int x, int y, int colour) { DrawLatticeSubSectorBox(15, x, y, colour); }
+
+namespace {
+
+using SubSectorBoxFunction = void (*)(int, int, int);
+constexpr SubSectorBoxFunction kSubSectorBoxes[kSubSectors] = {
+    DrawSubSectorBox0,  DrawSubSectorBox1,  DrawSubSectorBox2,  DrawSubSectorBox3,
+    DrawSubSectorBox4,  DrawSubSectorBox5,  DrawSubSectorBox6,  DrawSubSectorBox7,
+    DrawSubSectorBox8,  DrawSubSectorBox9,  DrawSubSectorBox10, DrawSubSectorBox11,
+    DrawSubSectorBox12, DrawSubSectorBox13, DrawSubSectorBox14, DrawSubSectorBox15,
+};
+
+}  // namespace
+
+void DrawSubSectorBox(int index, int x, int y, int colour) {
+    if (IsSubSector(index)) {
+        kSubSectorBoxes[index](x, y, colour);
+    }
 }
 
 void DrawSubSectorGrid(int x, int y, int colour) {

@@ -47,6 +47,33 @@ int BunkerLetterColour(int sector);
 // The outline of sector box `sector` with its corner at (x, y), in the glyphs
 // its place on the map gives each line, and its letter in the middle.
 void DrawSectorBox(int sector, int x, int y, int frameColour, int letterColour);
+// One function per sector, named after its letter (sectors 1-24 in order:
+// ILVOUCMATBHPQJWRNFEXDGSK), each drawing that sector's box with its corner at
+// (x, y); DrawSectorBox picks the one for a sector number.
+void DrawSectorBoxI(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxL(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxV(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxO(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxU(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxC(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxM(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxA(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxT(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxB(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxH(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxP(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxQ(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxJ(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxW(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxR(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxN(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxF(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxE(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxX(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxD(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxG(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxS(int x, int y, int frameColour, int letterColour);
+void DrawSectorBoxK(int x, int y, int frameColour, int letterColour);
 // Corners and sides only, no top or bottom line; the 15-character label
 // between the sides is always white. ORBIT and DOCK are drawn with it.
 void DrawShipBox(int x, int y, int colour, char const* label);
@@ -82,6 +109,24 @@ int SubSectorBoxX(int gridX, int index);
 int SubSectorBoxY(int gridY, int index);
 
 void DrawSubSectorBox(int index, int x, int y, int colour);
+// One function per square's box, with its corner at (x, y), in one colour;
+// DrawSubSectorBox picks the one for an index.
+void DrawSubSectorBox0(int x, int y, int colour);
+void DrawSubSectorBox1(int x, int y, int colour);
+void DrawSubSectorBox2(int x, int y, int colour);
+void DrawSubSectorBox3(int x, int y, int colour);
+void DrawSubSectorBox4(int x, int y, int colour);
+void DrawSubSectorBox5(int x, int y, int colour);
+void DrawSubSectorBox6(int x, int y, int colour);
+void DrawSubSectorBox7(int x, int y, int colour);
+void DrawSubSectorBox8(int x, int y, int colour);
+void DrawSubSectorBox9(int x, int y, int colour);
+void DrawSubSectorBox10(int x, int y, int colour);
+void DrawSubSectorBox11(int x, int y, int colour);
+void DrawSubSectorBox12(int x, int y, int colour);
+void DrawSubSectorBox13(int x, int y, int colour);
+void DrawSubSectorBox14(int x, int y, int colour);
+void DrawSubSectorBox15(int x, int y, int colour);
 void DrawSubSectorGrid(int x, int y, int colour);
 // Box `old` back to colour 2, then box `now` in 12; values outside 0-15 skipped.
 void MoveSubSectorHighlight(int x, int y, int now, int old);

@@ -23,9 +23,7 @@ constexpr int kBunkerDx = 6;
 constexpr int kBunkerDy = 2;
 constexpr int kBunkerColour = 79;
 
-void HighlightFirstSector() {
-    DrawSectorBox(1, SectorBoxX(kMapX, 1), SectorBoxY(kMapY, 1), kHighlightFrame, kLetterColour);
-}
+void HighlightFirstSector() { DrawSectorBoxI(kMapX, kMapY, kHighlightFrame, kLetterColour); }
 
 void DrawMiniMaps() {
     for (int sector = kFirstSector; sector <= kLastSector; ++sector) {
@@ -63,7 +61,7 @@ void OpenSquareGrid(con::Handle hOut, int sector) {
     con::ClearConsole();
     ClearScreen(hOut, kFrameColour, false);
     DrawSubSectorGrid(kSquareGridX, kSquareGridY, kPlainFrame);
-    DrawSubSectorBox(0, kSquareGridX, kSquareGridY, kHighlightFrame);
+    DrawSubSectorBox0(kSquareGridX, kSquareGridY, kHighlightFrame);
     DrawSubSectorTiles(sector, kSquareTileX, kSquareTileY);
 }
 
@@ -82,7 +80,7 @@ char NextSquareGridKey(con::Handle hIn, int sector, int& cursor) {
     return key.character;
 }
 
-void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
+void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room) {
     ClearScreen(hOut, kFrameColour, false);
     for (int sector = kFirstSector; sector <= kLastSector; ++sector) {
         DrawSectorBox(sector, SectorBoxX(kMapX, sector), SectorBoxY(kMapY, sector), kPlainFrame,
@@ -108,7 +106,7 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
             cursor = SectorAfterArrow(cursor, key.virtualKey);
             MoveSectorHighlight(kMapX, kMapY, cursor, old);
         } else if (key.character == 13) {
-            ViewSector(hOut, hIn, cursor);
+            ViewSector(hOut, hIn, room, cursor);
             SetColor(0);
             con::ClearConsole();
             ClearScreen(hOut, kFrameColour, false);
@@ -125,7 +123,7 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn) {
     }
 }
 
-void ViewSector(con::Handle hOut, con::Handle hIn, int sector) {
+void ViewSector(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/, int sector) {
     Sector* const place = Globals::GetMap()->GetSector(sector, -1);
     if (place == nullptr) {
         return;

@@ -5,14 +5,16 @@
 // sector's view maps the square under the cursor.
 #pragma once
 
+#include "game/screens/DeckRoom.h"
 #include "platform/Console.h"
 
-// Opens on sector 1; returns on Escape.
-void GroundCampaignStatus(con::Handle hOut, con::Handle hIn);
+// Opens on sector 1; returns on Escape. The bridge's room is only handed on
+// to the sector view, which does not need it either.
+void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room);
 
 // The squares of sector 1-24 with their tiles, the bunker's square marked;
 // returns on Escape (at once for a sector off the map).
-void ViewSector(con::Handle hOut, con::Handle hIn, int sector);
+void ViewSector(con::Handle hOut, con::Handle hIn, DeckRoom room, int sector);
 
 // ---- The screen of a sector's 4 x 4 squares, shared with the ion cannon ------
 // The grid stands at (2, 1), so the tile of square 0 at (3, 2); the square

@@ -66,10 +66,10 @@ int NavigationAfterArrow(int cursor, uint16_t virtualKey, bool& fromLeft) {
     return SectorAfterArrow(cursor, virtualKey);
 }
 
-void NavigateMothership(con::Handle hOut, con::Handle hIn) {
+void NavigateMothership(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
     ClearScreen(hOut, kFrameColour, false);
     DrawEarthMap(kMapX, kMapY, kPlainFrame, true, kLetterColour);
-    DrawSectorBox(1, SectorBoxX(kMapX, 1), SectorBoxY(kMapY, 1), kHighlightFrame, kLetterColour);
+    DrawSectorBoxI(kMapX, kMapY, kHighlightFrame, kLetterColour);
     int cursor = 1;
     bool fromLeft = true;
     bool redraw = true;

@@ -7,10 +7,12 @@
 
 #include <cstdint>
 
+#include "game/screens/DeckRoom.h"
 #include "platform/Console.h"
 
-// Opens on sector 1; returns on Escape.
-void NavigateMothership(con::Handle hOut, con::Handle hIn);
+// Opens on sector 1; returns on Escape. The bridge hands on its room, which
+// is not needed here.
+void NavigateMothership(con::Handle hOut, con::Handle hIn, DeckRoom room);
 
 // Where an arrow key takes the navigation cursor (1-24, or the ORBIT box).
 // The ORBIT box lies under sectors 21 and 22 and, wrapping round, over

@@ -26,6 +26,10 @@ int ItemColour(con::VirtualConsole& vc, int item) { return vc.AttrAt(43, 4 * ite
 
 std::string HintRow(con::VirtualConsole& vc) { return vc.Text(0, 0, 80); }
 
+char const* const kLabels[] = {"  Ground Campaign Status   ", "  Navigate Mothership      ",
+                               "  Radio Communications     ", "  Super Ion Cannon Control ",
+                               "  Return to Main Deck      "};
+
 constexpr char kHint[] = "                     Press Escape To Return To Previous Menu                    ";
 
 }  // namespace
@@ -37,12 +41,36 @@ TEST(BridgeMenuTest, OpensOnTheFirstItemWithTheEscapeHint) {
     EXPECT_EQ(HintRow(*vc), kHint);
     EXPECT_EQ(vc->AttrAt(0, 0), 78);
     EXPECT_EQ(vc->AttrAt(0, 10), 78);  // the side bars
-    char const* const labels[] = {"  Ground Campaign Status   ", "  Navigate Mothership      ",
-                                  "  Radio Communications     ", "  Super Ion Cannon Control ",
-                                  "  Return to Main Deck      "};
     for (int item = 1; item <= 5; ++item) {
-        EXPECT_EQ(vc->Text(4 * item, 43, 70), labels[item - 1]) << item;
+        EXPECT_EQ(vc->Text(4 * item, 43, 70), kLabels[item - 1]) << item;
         EXPECT_EQ(ItemColour(*vc, item), item == 1 ? 241 : 31) << item;
+    }
+}
+
+TEST(BridgeMenuTest, EachPainterPaintsItsOwnBar) {
+    con::ScopedVirtualConsole vc;
+    BridgeItemIonCannon(241);
+    // Item 4: rows 13 to 17, the label on row 16.
+    EXPECT_EQ(vc->Picture(38, 13, 40, 5),
+              "                                        \n"
+              "                                      ░ \n"
+              "▄░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░░░░ \n"
+              "░▒▒▓▓  Super Ion Cannon Control ▓▓▒▒░░  \n"
+              "▀░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░    ");
+    EXPECT_EQ(vc->AttrAt(43, 16), 241);
+    EXPECT_EQ(vc->AttrAt(77, 13), 78);
+    EXPECT_EQ(vc->AttrAt(38, 15), 4);
+    EXPECT_EQ(vc->AttrAt(39, 15), 65);
+    EXPECT_EQ(vc->AttrAt(38, 17), 4);
+    EXPECT_EQ(vc->Text(12, 0, 80), std::string(80, ' '));
+    EXPECT_EQ(vc->Text(18, 0, 80), std::string(80, ' '));
+
+    void (*const painters[])(int) = {BridgeItemStatus, BridgeItemNavigate, BridgeItemRadio,
+                                     BridgeItemIonCannon, BridgeItemReturn};
+    for (int item = 1; item <= 5; ++item) {
+        painters[item - 1](31);
+        EXPECT_EQ(vc->Text(4 * item, 43, 70), kLabels[item - 1]) << item;
+        EXPECT_EQ(ItemColour(*vc, item), 31) << item;
     }
 }
 

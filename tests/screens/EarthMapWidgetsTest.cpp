@@ -64,6 +64,46 @@ TEST(EarthMapTest, MapOutlinesFollowWhereEachLineLies) {
     EXPECT_EQ(vc->AttrAt(20, 19), 15);  // its label
 }
 
+TEST(EarthMapTest, EachBoxOnItsOwnKeepsTheGlyphsOfItsPlace) {
+    con::ScopedVirtualConsole vc;
+    // The top-left and bottom-right sectors drawn apart from the map.
+    DrawSectorBoxI(0, 0, 2, 15);
+    DrawSectorBoxK(10, 0, 12, 14);
+    EXPECT_EQ(vc->Picture(0, 0, 19, 5),
+              "╔═══════╦ Φ------╞╣\n"
+              "║       ╨ |       ║\n"
+              "║   I   | |   K   ║\n"
+              "║       | ╥       ║\n"
+              "╠╡------Φ ╩═══════╝");
+    EXPECT_EQ(vc->AttrAt(0, 0), 2);
+    EXPECT_EQ(vc->AttrAt(18, 4), 12);
+    EXPECT_EQ(vc->AttrAt(14, 2), 14);
+    // A box inside the map: sector T (9) has inner lines all round.
+    DrawSectorBoxT(0, 6, 2, 15);
+    EXPECT_EQ(vc->Picture(0, 6, 9, 5),
+              "Φ-------Φ\n"
+              "|       |\n"
+              "|   T   |\n"
+              "|       |\n"
+              "Φ-------Φ");
+    // The corner squares of a sector's grid.
+    DrawSubSectorBox0(20, 6, 2);
+    DrawSubSectorBox15(32, 6, 12);
+    EXPECT_EQ(vc->Picture(20, 6, 23, 6),
+              "╔═════════╦ ☼--------╞╣\n"
+              "║         ╨ |         ║\n"
+              "║         | |         ║\n"
+              "║         | |         ║\n"
+              "║         | ╥         ║\n"
+              "╠╡--------☼ ╩═════════╝");
+    EXPECT_EQ(vc->AttrAt(42, 11), 12);
+    // The dispatch by number reaches the same functions.
+    ScreenSnapshot named(*vc);
+    DrawSectorBox(24, 10, 0, 12, 14);
+    DrawSubSectorBox(0, 20, 6, 2);
+    EXPECT_TRUE(ScreenSnapshot(*vc).ChangedFrom(named).empty());
+}
+
 TEST(EarthMapTest, WithoutOrbitNothingIsDrawnUnderTheMap) {
     con::ScopedVirtualConsole vc;
     vc->Fill(kMarker, kMarkerAttr);

@@ -19,7 +19,7 @@ con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
 Sector* SectorNumber(int n) { return Globals::GetMap()->GetSector(n, -1); }
 
 void RunStatus() {
-    ASSERT_TRUE(RunScreen([] { GroundCampaignStatus(Out(), In()); }));
+    ASSERT_TRUE(RunScreen([] { GroundCampaignStatus(Out(), In(), DeckRoom::Navigation); }));
 }
 
 // The frame colour at a sector box's corner on the status map.
@@ -61,6 +61,17 @@ TEST(MapCursorTest, KeyReleasesAreNotPresses) {
     EXPECT_EQ(key.virtualKey, con::VK_DOWN);
     vc->Record(con::KeyRecord{con::KEY_EVENT, false, con::VK_UP, 0});
     EXPECT_FALSE(ReadKeyPress(In(), key));
+}
+
+TEST(MapCursorTest, AConsoleThatCannotBeReadAnswersEscape) {
+    con::ScopedVirtualConsole vc;
+    vc->Down();
+    con::KeyRecord key{};
+    EXPECT_TRUE(ReadKeyPress(con::kInvalidHandle, key));
+    EXPECT_EQ(key.character, 27);
+    EXPECT_TRUE(key.keyDown);
+    // A map screen on such a console leaves at once instead of waiting forever.
+    EXPECT_TRUE(RunScreen([] { ViewSector(Out(), con::kInvalidHandle, DeckRoom::Navigation, 4); }));
 }
 
 TEST(GroundStatusTest, OpensOnSectorOneWithBunkersInYellowAndItsFields) {
@@ -133,7 +144,7 @@ TEST(GroundStatusTest, SectorViewMapsTheSquareOnEnterAndReturnsToSectorOne) {
     vc->Right().Right().Down();
     vc->Enter().Escape();
     vc->Down().Escape();
-    ASSERT_TRUE(RunScreen([] { GroundCampaignStatus(Out(), In()); }));
+    ASSERT_TRUE(RunScreen([] { GroundCampaignStatus(Out(), In(), DeckRoom::Navigation); }));
     EXPECT_TRUE(square->GetVisible());
     EXPECT_FALSE(sector->GetSubSector(5, -1)->GetVisible());
     // Back on the status map: the cursor went back to 1, then Down to 7.
@@ -152,7 +163,7 @@ TEST(SectorViewTest, TilesBunkerMarkerAndSquareFields) {
     SubSector* square = sector->GetSubSector(9, -1);
     square->SetType(SubSector::kRubble);
     vc->Escape();
-    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), 3); }));
+    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), DeckRoom::Navigation, 3); }));
     // The bunker's square is mapped on opening, after the tiles were drawn: its
     // question mark stays until the next visit. Square 9's tile origin is
     // (13, 12); the marker stands at (19, 14).
@@ -167,7 +178,7 @@ TEST(SectorViewTest, TilesBunkerMarkerAndSquareFields) {
     EXPECT_EQ(vc->Text(3, 45, 65), "Known Enemy Pop: ???");
 
     vc->Escape();
-    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), 3); }));
+    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), DeckRoom::Navigation, 3); }));
     EXPECT_EQ(vc->Picture(13, 12, 9, 4), " ▒░▒▓▒░▒ \n▒░▒▓█▓▒░▒\n▒░▒▓█▓≡≡▒\n ▒░▒▓▒░▒ ");
 }
 
@@ -184,7 +195,7 @@ TEST(SectorViewTest, EnterRedrawsTheTileOverTheMarkerAndFieldsLeaveNoTrace) {
     city->AddPopulation(5000 - static_cast<int>(city->GetPopulation()));
     city->AddMilitary(-static_cast<int>(city->GetMilitary()));
     vc->Right().Enter().Right().Escape();
-    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), 5); }));
+    ASSERT_TRUE(RunScreen([] { ViewSector(Out(), In(), DeckRoom::Navigation, 5); }));
     // The Wasteland tile covers the marker: every cell a dark shade.
     for (int dx = 0; dx < 9; ++dx) {
         EXPECT_EQ(vc->ByteAt(13 + dx, 4), 178) << dx;
@@ -197,6 +208,6 @@ TEST(SectorViewTest, EnterRedrawsTheTileOverTheMarkerAndFieldsLeaveNoTrace) {
 
 TEST(SectorViewTest, ASectorOffTheMapReturnsAtOnce) {
     con::ScopedVirtualConsole vc;
-    EXPECT_TRUE(RunScreen([] { ViewSector(Out(), In(), 25); }));
-    EXPECT_TRUE(RunScreen([] { ViewSector(Out(), In(), 0); }));
+    EXPECT_TRUE(RunScreen([] { ViewSector(Out(), In(), DeckRoom::Navigation, 25); }));
+    EXPECT_TRUE(RunScreen([] { ViewSector(Out(), In(), DeckRoom::Navigation, 0); }));
 }

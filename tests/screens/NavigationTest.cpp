@@ -18,7 +18,7 @@ constexpr int kMapY = 1;
 void RunNavigation() {
     ASSERT_TRUE(RunScreen([] {
         NavigateMothership(con::GetStdHandle(con::STD_OUTPUT_HANDLE),
-                           con::GetStdHandle(con::STD_INPUT_HANDLE));
+                           con::GetStdHandle(con::STD_INPUT_HANDLE), DeckRoom::Navigation);
     }));
 }
 
