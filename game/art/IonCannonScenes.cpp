@@ -79,8 +79,8 @@ constexpr ColourKey kFarmPalette[] = {{'b', 1},  {'r', 4},  {'n', 6},  {'y', 14}
                                       {'w', 15}, {'R', 78}, {'s', 135}};
 constexpr char const* kFarmGlyphs[] = {
     " __                          ",
-    "(▓▒)     _____        ▒▓▒    ",
-    "|▓▒|    /▓▓▓▓▓\\   ▒▒▓▓▓▓▓▒▒▓▒",
+    "(▓▒)     _____        ░▓░    ",
+    "|▓▒|    /▓▓█▓▓\\   ░▒▓▓▓▓▓▒░▒▓",
     "|▓▒|   /▓▓▓▓▓▓▓\\╪-╪-╪-╪-╪-╪-╪",
     "|▓▒|▒▒▒| ■   ■ |▓▓▓▓▓▓▓▓▓▓▓▓▓",
     "▓▓▓▓▓▓▓|  ╪╪╪  |▒■▒▒▒▒■▒▒▒▒■▒",
@@ -88,7 +88,7 @@ constexpr char const* kFarmGlyphs[] = {
 constexpr char const* kFarmKeys[] = {
     "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
     "sssswwwwwrrrrrwwwwwwwwbbbwwww",
-    "sssswwwwrrrrrrrwwwbbbbbbbbbbb",
+    "sssswwwwrrrnrrrwwwbbbbbbbbbbb",
     "sssswwwrrrrrrrrrnnnnnnnnnnnnn",
     "ssssyyyRRRRRRRRRyyyyyyyyyyyyy",
     "yyyyyyyRRRRRRRRRnynnnnynnnnyn",
@@ -100,18 +100,18 @@ constexpr ColourKey kCityPalette[] = {{'b', 1},  {'g', 2},  {'r', 4},   {'n', 6}
                                       {'G', 46}, {'B', 96}, {'k', 112}, {'D', 120}, {'Y', 126}, {'s', 135}};
 constexpr char const* kCityGlyphs[] = {
     "     ■        ╒╕          ┼  ",
-    "▓▓ ╔═╩═╗ ▓╔═══╩╩═╗ ▓▓▓ ╔══╩╗ ",
-    "╔═╗║■ ■║▓▓║≡ ≡ ≡ ║ ╔═╗▓║■ ■║▓",
-    "║■║║ ■ ║╔╗║≡ ≡ ≡ ║▓║■║▓║■ ■║╔",
-    "║ ║║■ ■║║║║      ║♣║ ║♣║ ■ ║║",
+    "▓▓ ╔═╩═╗ ▓╔═══╩╩═╗ ▓▓▓ ╔═╦═╗ ",
+    "╔═╗║■ ■║▓▓║≡ ≡ ≡ ║ ╔═╗▓║■║■║▓",
+    "║■║║ ■ ║╔╗╠══════╣▓║■║▓║■║■║╔",
+    "║ ║║■ ■║╚╝║  ██  ║♣║ ║♣║█║■║║",
     "▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓",
 };
 constexpr char const* kCityKeys[] = {
-    "bbbbbrbbbbbbbbDDbbbbbbbbbbbrb",
+    "bbbbbybbbbbbbbDDbbbbbbbbbbbrb",
     "ddbDDDDDbdkkkkkkkkbdddbDDDDDb",
     "sssDYDYDddkkkkkkkkbsssdDYDYDd",
-    "sYsDDYDDsskkkkkkkkdsYsdDYDYDs",
-    "sssDYDYDssBBBBBBBBgsssgDDYDss",
+    "sYsDDYDDGGkkkkkkkkdsYsdDYDYDs",
+    "sssDYDYDGGBBBBBBBBgsssgDnDYDs",
     "ddddddddddddddddddddddddddddd",
 };
 constexpr ArtLayer kCityLayers[] = {{1, 9, kCityGlyphs, kCityKeys}};
@@ -121,8 +121,8 @@ constexpr ColourKey kBasePalette[] = {{'b', 1},  {'n', 6},   {'l', 7},  {'y', 14
                                       {'w', 15}, {'D', 120}, {'s', 135}};
 constexpr char const* kBaseGlyphs[] = {
     "  ╔═╗                        ",
-    "  ║■║        ▒▓▓▓▓▓▓▓▒       ",
-    "  ║ ║      ▒▓▓▓▓▓▓▓▓▓▓▓▒  ■  ",
+    "  ║■║        ░▒▓▓▓▓▓▒░       ",
+    "  ║ ║      ░▒▓▓▓▓▓▓▓▓▓▒░  ■  ",
     "╫═║═║═╫═══╫▓▓█████████▓▓╫═══╫",
     "▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒",
     "■ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ■",
@@ -143,16 +143,16 @@ constexpr ColourKey kMtnPalette[] = {{'l', 7},  {'L', 10}, {'w', 15}, {'u', 19},
 constexpr char const* kMtnGlyphs[] = {
     "       /\\            /\\      ",
     "      /▒▒\\    /\\    /▒▒\\     ",
-    "  /\\ /▒▒▒▒\\  /▒▒\\  /▒▒▒▒\\ /\\ ",
-    " /▒▒\\▒▒▒▒▒▒\\/▒▒▒▒\\/▒▒▒▒▒▒\\▒▒\\",
+    " ↑/\\ /▒▒▒▒\\  /▒▒\\  /▒▒▒▒\\ /\\ ",
+    "♠/▒▒\\▒▒▒▒▒▒\\/▒▒▒▒\\/▒▒▒▒▒▒\\▒▒\\",
     "♠↑♣♠↑♠♣↑♠♠↑♣~~~~~~↑♠♣♠♠↑♣♠↑♠♣",
     "♣♠↑♣♠♣↑♠♣↑♠♠♣~~~~♣♠↑♠♣↑♠♣♠↑♠↑",
 };
 constexpr char const* kMtnKeys[] = {
     "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
     "wwwwwwwllwwwwwwwwwwwwllwwwwww",
-    "wwllwllllllwwllllwwllllllwllw",
-    "wllllllllllllllllllllllllllll",
+    "wLllwllllllwwllllwwllllllwllw",
+    "Lllllllllllllllllllllllllllll",
     "gYGgYgGYggYGuuuuuucgGggYGgYgG",
     "GgYGgGcgGcggGuuuuGgYgGYgGgYgY",
 };
@@ -284,7 +284,7 @@ constexpr char const* kAftermathGlyphs[] = {
     "▒▀▒▒▒▀▒▒▀▒▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒",
 };
 constexpr char const* kAftermathKeys[] = {
-    "ddddddddddddddddddddddddddddd",
+    "dddwdddddwddddddddwddddddwddd",
     "dddddddydddddydddddddyddddddd",
     "ddrddrdrdrddrdddrddrdrdrdddrd",
     "drddddrdddrrddddddrdddrdddddr",

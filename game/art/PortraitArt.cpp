@@ -269,7 +269,8 @@ constexpr char kPlaceholderGlyphs[] = R"(
 ||
 )";
 
-constexpr Sheet kKryptalSheet{kKryptalGlyphs, kKryptalColors};
+// Kryptal's few colours lie in long stretches: shorter strokes.
+constexpr Sheet kKryptalSheet{kKryptalGlyphs, kKryptalColors, 15, {}, 4};
 constexpr Sheet kCarollaSheet{kCarollaGlyphs, kCarollaColors};
 constexpr Sheet kEmersonSheet{kEmersonGlyphs, kEmersonColors};
 constexpr Sheet kUooFemSheet{kCarollaGlyphs, kUooFemColors, 15, kUooFemEdits};

@@ -23,7 +23,7 @@ namespace art::sheet {
 
 inline constexpr int kMaxWidth = kPortraitRunTextSize - 1;
 inline constexpr int kMaxHeight = 18;
-// Runs of a picture in colour are cut at this length.
+// No run of a picture in colour is longer than this.
 inline constexpr int kMaxColorRun = 21;
 
 // Cells [x, x + length of text) of row y become the text's glyphs.
@@ -38,6 +38,9 @@ struct Sheet {
     char const* colors = nullptr;  // none: every cell in `ink`
     int ink = 15;
     std::span<CellEdit const> edits = {};
+    // A picture in colour is laid down in short strokes: a stretch of one
+    // colour longer than this is written as several runs (1 to kMaxColorRun).
+    int stroke = 7;
 };
 
 // Reached only while compiling a faulty sheet, where it makes the build fail
@@ -212,7 +215,10 @@ template <class Emit>
 constexpr void ForEachRun(Sheet const& sheet, Emit emit) {
     Grid const glyphs = Glyphs(sheet);
     Grid const colors = Colors(sheet, glyphs);
-    int const cut = sheet.colors != nullptr ? kMaxColorRun : kMaxWidth;
+    if (sheet.colors != nullptr && (sheet.stroke < 1 || sheet.stroke > kMaxColorRun)) {
+        SheetError("a stroke longer than a run may be");
+    }
+    int const cut = sheet.colors != nullptr ? sheet.stroke : kMaxWidth;
     for (int y = 0; y < glyphs.height; ++y) {
         if (glyphs.width[y] == 0) {
             emit(0, y, sheet.ink, glyphs.cell[y], 0);

@@ -6,7 +6,9 @@
 #include "tests/art/PictureTestSupport.h"
 
 #include "game/art/GroundPictures.h"
+#include "game/screens/EarthMapWidgets.h"
 #include "game/world/GameRandom.h"
+#include "game/world/Globals.h"
 #include "platform/VirtualConsole.h"
 
 namespace {
@@ -15,8 +17,8 @@ using namespace picture_test;
 
 using DrawFn = void (*)(int, int);
 
-// What a picture may do: the cells it covers (exactly, or as the box its shape
-// fills), the colours and the glyph bytes it may use.
+// What a picture does: the cells it covers (exactly, or as the box its shape
+// fills), the colours and the glyph bytes it uses, every one of them.
 struct PictureRule {
     char const* name;
     DrawFn draw;
@@ -87,7 +89,7 @@ std::vector<PictureRule> Rules() {
         {"ImpactFrame2", ImpactFrame2, kVx, kVy, ViewCells(2, 11, 27, 15), false,
          {1, 15, 19, 59}, shades, false},
         {"ImpactFrame3", ImpactFrame3, kVx, kVy, ViewCells(1, 10, 29, 15), false,
-         {1, 15, 19, 27, 59}, shades, false},
+         {1, 15, 19, 27, 59}, {177, 178}, false},
         {"AftermathScene", AftermathScene, kVx, kVy, ViewCells(1, 10, 29, 15), true,
          {4, 8, 14, 15}, {177, 220, 223, 252}, true},
         {"ChargeFrame1", ChargeFrame1, kVx, kVy, ViewCells(1, 1, 29, 15), true, {15}, shades, false},
@@ -97,7 +99,7 @@ std::vector<PictureRule> Rules() {
 }
 // clang-format on
 
-TEST(GroundPictures, EachDrawsOnlyItsCellsInItsColoursAndGlyphs) {
+TEST(GroundPictures, EachDrawsOnlyItsCellsInAllItsColoursAndGlyphs) {
     for (PictureRule const& rule : Rules()) {
         SCOPED_TRACE(rule.name);
         con::ScopedVirtualConsole vc;
@@ -112,14 +114,20 @@ TEST(GroundPictures, EachDrawsOnlyItsCellsInItsColoursAndGlyphs) {
                 << "outside:" << Describe(Minus(changed, rule.cells));
             EXPECT_EQ(BoundingBox(changed), rule.cells) << "the shape reaches every edge of its box";
         }
+        std::set<int> colours;
+        std::set<int> glyphs;
         for (auto [x, y] : changed) {
             int const byte = vc->ByteAt(x, y);
-            bool const allowed =
-                byte == ' ' || rule.glyphs.contains(byte) || (rule.printable && byte > 32 && byte < 127);
-            EXPECT_TRUE(allowed) << "glyph " << byte << " at (" << x << "," << y << ")";
-            EXPECT_TRUE(rule.colours.contains(vc->AttrAt(x, y)))
-                << "colour " << vc->AttrAt(x, y) << " at (" << x << "," << y << ")";
+            bool const printable = byte >= ' ' && byte < 127;
+            EXPECT_TRUE(byte == ' ' || rule.glyphs.contains(byte) || (rule.printable && printable))
+                << "glyph " << byte << " at (" << x << "," << y << ")";
+            if (!printable) {
+                glyphs.insert(byte);
+            }
+            colours.insert(vc->AttrAt(x, y));
         }
+        EXPECT_EQ(colours, rule.colours);
+        EXPECT_EQ(glyphs, rule.glyphs);
     }
 }
 
@@ -297,6 +305,27 @@ TEST(DrawLandTile, DrawsTheTileOfEachLandTypeAndNothingForOthers) {
         EXPECT_FALSE(DrawLandTile(type, 0, 0));
         EXPECT_TRUE(ChangedCells(*vc).empty()) << type;
     }
+}
+
+TEST(TerrainTiles, AGridOfSixteenTilesSpansThirtyNineColumnsAndNineteenRows) {
+    Sector& sector = *Globals::GetMap()->GetSector(7);
+    for (int i = 0; i < 16; ++i) {
+        sector.GetSubSector(i)->SetType(i % 8);  // every land type, twice
+        if (i % 3 != 0) {
+            sector.GetSubSector(i)->SetVisible();
+        }
+    }
+    con::ScopedVirtualConsole vc;
+    FillWithMarker(*vc);
+    constexpr int gx = 20, gy = 3;
+    DrawSubSectorTiles(7, gx, gy);
+    Cells tiles;
+    for (int i = 0; i < 16; ++i) {
+        tiles = Join({tiles, TileCells(gx + 10 * (i % 4), gy + 5 * (i / 4))});
+    }
+    EXPECT_EQ(ChangedCells(*vc), tiles) << "one blank column and one blank row between tiles";
+    EXPECT_EQ(BoundingBox(tiles), Rect(gx, gy, gx + 38, gy + 18));
+    EXPECT_EQ(vc->Picture(gx, gy, 9, 4), "  ▄▀▀▀▄  \n ▀     █ \n    ▄▀▀  \n    ▄    ") << "square 0 unmapped";
 }
 
 TEST(TerrainTiles, EachLandTypeLooksDifferent) {
