@@ -88,7 +88,7 @@ void AddToShip(con::Handle hOut, char key) {
 // "End Day?": on yes the day ends, the morning report follows when the game goes on and there is
 // news, and the library is left (true). On no the library is drawn again.
 bool EndTheDay(con::Handle hOut, con::Handle hIn, DeckRoom room) {
-    ClearInWhite();
+    con::ClearConsole();
     if (!ConfirmEndDay(hOut, hIn, room)) {
         SetColor(kWhite);
         DrawLibrary(hOut, kEndTurn);
@@ -140,13 +140,13 @@ void LibraryMenu(con::Handle hOut, con::Handle hIn, DeckRoom room) {
                 case kEndTurn: running = !EndTheDay(hOut, hIn, room); break;
                 case kBios: ShowBios(hOut, hIn); break;
                 case kReturn:
-                    ClearInWhite();
+                    con::ClearConsole();
                     running = false;
                     break;
                 default: break;  // the net and the summoning are not open yet
             }
         } else if (record.character == '\x1b') {
-            ClearInWhite();
+            con::ClearConsole();
             running = false;
         } else {
             AddToShip(hOut, record.character);

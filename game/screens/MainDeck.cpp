@@ -195,14 +195,11 @@ void MainDeck(con::Handle hIn, con::Handle hOut, DeckRoom room) {
             return;
         }
         bool const freighter = FreighterPresent();
-        if (highlighted == DeckRoom::SuperFreighter && !freighter) {
-            // The freighter is gone while its room is highlighted: the room
-            // has no tag to show and no key leads out of it, so the highlight
-            // goes back to the library, the freighter's way in.
-            highlighted = DeckRoom::Library;
+        // The freighter's room shows only while the freighter is there.
+        if (highlighted != DeckRoom::SuperFreighter || freighter) {
+            DrawRoomTag(highlighted, kHighlightColour);
+            DrawRoomDescription(highlighted);
         }
-        DrawRoomTag(highlighted, kHighlightColour);
-        DrawRoomDescription(highlighted);
         DrawStatusBar(hOut, kStatusColour);
         if (con::_kbhit() != 0) {
             con::KeyRecord record{};

@@ -170,6 +170,31 @@ TEST(EndDay, MoraleWarnings) {
     EXPECT_EQ(PostedMessages(), (Posted{{6, kRiots}}));
 }
 
+TEST(EndDay, MoraleWarningsAtFifteenTwentyAndFive) {
+    Ship().SetWorkRate(4);
+    QuietDays(5);
+    ASSERT_EQ(Ship().GetMorale(), 25);
+    con::ScopedVirtualConsole vc;
+    struct Day {
+        int workRate;
+        int morale;
+        Posted news;
+    };
+    Day const days[] = {
+        {0, 30, {}},
+        {4, 15, {{5, kAgitated}}},
+        {0, 20, {}},
+        {4, 5, {{6, kRiots}}},
+    };
+    for (Day const& day : days) {
+        Ship().SetWorkRate(day.workRate);
+        ASSERT_TRUE(RunDay(*vc));
+        ASSERT_EQ(Ship().GetMorale(), day.morale);
+        EXPECT_EQ(PostedMessages(), day.news) << "morale " << day.morale;
+        ForgetMessages();
+    }
+}
+
 TEST(EndDay, ABunkerWithoutFoodEatsOneOfItsCrew) {
     Bunker& bunker = BunkerOf(1);
     bunker.SetVisible(true);  // built: no construction news

@@ -56,6 +56,17 @@ void ExpectPrompt(con::VirtualConsole& vc, bool yesHighlighted) {
     EXPECT_EQ(vc.AttrAt(0, 0), 2) << "the prompt stands in a green frame";
 }
 
+// Leaving clears the screen in the colour the last drawing left set (the
+// deck clears it again in white as it draws the ship).
+void ExpectClearedIn(con::VirtualConsole& vc, uint16_t colour) {
+    for (int y = 0; y < con::kRows; ++y) {
+        ASSERT_EQ(vc.Text(y), std::string(80, ' ')) << "row " << y;
+        for (int x = 0; x < con::kColumns; ++x) {
+            ASSERT_EQ(vc.AttrAt(x, y), colour) << x << "," << y;
+        }
+    }
+}
+
 TEST(Library, OpensWithTheFirstItemHighlightedAndTheArrowsWrap) {
     con::ScopedVirtualConsole vc;
     EXPECT_FALSE(Library());
@@ -77,13 +88,16 @@ TEST(Library, OpensWithTheFirstItemHighlightedAndTheArrowsWrap) {
 
 TEST(Library, EscapeOrReturnLeavesAndTheOtherItemsDoNothing) {
     con::ScopedVirtualConsole vc;
+    EXPECT_FALSE(Library());
+    uint16_t const leftSet = vc->Model().attribute;  // by the menu's last drawing
+    ASSERT_NE(leftSet, 15);
     vc->Escape();
     EXPECT_TRUE(Library());
-    EXPECT_EQ(vc->Text(0), std::string(80, ' '));
-    EXPECT_EQ(vc->AttrAt(43, 4), 15) << "left on a cleared screen";
+    ExpectClearedIn(*vc, leftSet);
 
     vc->Up().Enter();
     EXPECT_TRUE(Library()) << "Return to Main Deck";
+    ExpectClearedIn(*vc, leftSet);
 
     vc->Enter().Down().Down().Down().Enter();
     EXPECT_FALSE(Library());

@@ -225,34 +225,49 @@ TEST_F(MainDeckLoop, ARoomThatEndsTheGameLeadsBackWithoutRedrawingTheShip) {
     }
 }
 
-TEST_F(MainDeckLoop, TheFreighterJoinsThePictureAndLeavingItsRoomNeverStrandsTheHighlight) {
+TEST_F(MainDeckLoop, TheFreighterJoinsThePictureAndIsReachedFromTheLibrary) {
+    con::ScopedVirtualConsole vc;
+    DrawMothership(hOut);
+    vc->Down().Idle(1);
+    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
+    EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 14) << "Down leads nowhere while the freighter is away";
+    EXPECT_EQ(vc->Text(16, 3, 22), std::string(19, ' '));
+
+    FreighterArrives();
+    DrawMothership(hOut);
+    EXPECT_EQ(vc->Text(16, 3, 22), "║ SUPER FREIGHTER ║");
+    EXPECT_EQ(vc->AttrAt(3, 16), 15);
+    vc->Down().Idle(1);
+    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
+    EXPECT_EQ(TagColour(*vc, DeckRoom::SuperFreighter), 14);
+    EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 15);
+    EXPECT_EQ(vc->Text(19, 0, 17), " SUPER FREIGHTER:");
+}
+
+TEST_F(MainDeckLoop, TheFreighterRoomShowsNothingOnceTheFreighterHasGone) {
     con::ScopedVirtualConsole vc;
     FreighterArrives();
-    // The freighter's countdown runs on past its last day in orbit while the
-    // player is aboard it (nothing does this yet): it is gone on the way back.
-    ScopedRoomScreens rooms([](DeckRoom room) {
-        EXPECT_EQ(room, DeckRoom::SuperFreighter);
+    // A stand-in that sends the freighter away while the player is aboard it
+    // (nothing in the game does): its room stays highlighted on the way back.
+    std::vector<DeckRoom> entered;
+    ScopedRoomScreens rooms([&entered](DeckRoom room) {
+        entered.push_back(room);
         while (FreighterPresent()) {
             Globals::TickSuperFreighter();
         }
     });
     DrawMothership(hOut);
-    EXPECT_EQ(vc->Text(16, 3, 22), "║ SUPER FREIGHTER ║");
-    vc->Down().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
-    EXPECT_EQ(TagColour(*vc, DeckRoom::SuperFreighter), 14);
-    EXPECT_EQ(vc->Text(19, 0, 17), " SUPER FREIGHTER:");
-
-    vc->Enter().Idle(1);
+    vc->Enter().Idle(1).Up().Idle(1);
     EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::SuperFreighter); }));
-    EXPECT_EQ(vc->Text(16, 3, 22), std::string(19, ' ')) << "no freighter on the new picture";
-    EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 14) << "the highlight is back on the library";
-    EXPECT_EQ(vc->Text(19, 0, 9), " LIBRARY:");
-
-    // And the library leads on as ever.
-    vc->Up().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::SuperFreighter); }));
-    EXPECT_EQ(vc->Text(19, 0, 10), " RESEARCH:");
+    EXPECT_EQ(entered, std::vector<DeckRoom>{DeckRoom::SuperFreighter});
+    EXPECT_EQ(vc->Picture(3, 15, 19, 3),
+              std::string(19, ' ') + "\n" + std::string(19, ' ') + "\n" + std::string(19, ' '))
+        << "no freighter tag on the new picture, not even highlighted";
+    EXPECT_EQ(vc->Text(19), std::string(80, ' ')) << "and no description";
+    for (DeckRoom room : {DeckRoom::Navigation, DeckRoom::Library, DeckRoom::Research}) {
+        EXPECT_EQ(TagColour(*vc, room), 15) << "Up leads back only while the freighter is there";
+    }
+    EXPECT_EQ(vc->Text(23, 0, 6), " DAY: ") << "the status bar is drawn all the same";
 }
 
 TEST_F(MainDeckLoop, ARoomNumberOffThePlanStartsOnTheBridge) {

@@ -228,6 +228,25 @@ TEST_F(TitleMenuLoop, NewGamePlaysUntilTheGameIsOverThenShowsTheTitleAgain) {
     EXPECT_LT(dots, 3) << "the frame comes back only as the runners pass";
 }
 
+TEST_F(TitleMenuLoop, AfterAGameTheFrameComesBackBehindTheRunners) {
+    ScopedRoomScreens rooms([](DeckRoom) { Globals::SetGameOver(true); });
+    vc->Enter().Enter().Idle(13 * 30);  // a game, then one round of the thirteen runner pairs
+    EXPECT_FALSE(RunTitle(*vc));
+    // Each pair has left its bullet and, one cell behind it, a dark dot of the frame.
+    int bullets = 0;
+    int frameDots = 0;
+    for (int y = 14; y <= 24; ++y) {
+        for (int x = 2; x <= 39; ++x) {
+            if (OnFramePath(x, y)) {
+                bullets += vc->ByteAt(x, y) == 249 ? 1 : 0;
+                frameDots += vc->ByteAt(x, y) == 250 && vc->AttrAt(x, y) == 8 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(bullets, 13);
+    EXPECT_EQ(frameDots, 13);
+}
+
 TEST_F(TitleMenuLoop, EnterOnExitReturns) {
     vc->Down().Down().Down().Down().Enter().Down();
     EXPECT_TRUE(RunTitle(*vc));
