@@ -35,6 +35,25 @@ constexpr int kStockGift = 400;
 
 void PaintItem(int item, ColorCode color) { PaintRoomMenuItem(item, kItemTexts[item - 1], color); }
 
+// Item 1-5 by its own drawer.
+void DrawLibraryItem(int item, ColorCode color) {
+    switch (item) {
+        case kInternet: LibraryItemInternet(color); break;
+        case kEndTurn: LibraryItemEndTurn(color); break;
+        case kBios: LibraryItemBios(color); break;
+        case kSummon: LibraryItemSummon(color); break;
+        case kReturn: LibraryItemReturn(color); break;
+        default: break;
+    }
+}
+
+// The five items, `selected` highlighted.
+void DrawLibraryItems(int selected) {
+    for (int item = kInternet; item <= kReturn; ++item) {
+        DrawLibraryItem(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
+    }
+}
+
 // A clear in white on black, whatever colour the last drawing left set.
 void ClearInWhite() {
     SetColor(kWhite);
@@ -50,7 +69,7 @@ void HideCursorAtTop(con::Handle hOut) {
 // The room's frame without the Escape hint, and its five items.
 void DrawLibrary(con::Handle hOut, int selected) {
     ClearScreen(hOut, kFrame, false);
-    PaintRoomMenu(kItemTexts, selected);
+    DrawLibraryItems(selected);
 }
 
 // The dock takes a craft only when its free space holds it; a refusal shows nothing.
@@ -120,7 +139,7 @@ void LibraryMenu(con::Handle hOut, con::Handle hIn, DeckRoom room) {
     HideCursorAtTop(hOut);
     ClearScreen(hOut, kFrame, false);
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
-    PaintRoomMenu(kItemTexts, kInternet);
+    DrawLibraryItems(kInternet);
 
     int selected = kInternet;
     bool running = true;
@@ -133,8 +152,8 @@ void LibraryMenu(con::Handle hOut, con::Handle hIn, DeckRoom room) {
             int const left = selected;
             selected = record.virtualKey == con::VK_UP ? (selected == 1 ? kRoomMenuItems : selected - 1)
                                                        : (selected == kRoomMenuItems ? 1 : selected + 1);
-            PaintItem(selected, kRoomMenuHighlight);
-            PaintItem(left, kRoomMenuNormal);
+            DrawLibraryItem(selected, kRoomMenuHighlight);
+            DrawLibraryItem(left, kRoomMenuNormal);
         } else if (record.character == '\r') {
             switch (selected) {
                 case kEndTurn: running = !EndTheDay(hOut, hIn, room); break;

@@ -28,7 +28,19 @@ void DrawCargoTag(int colour) { DrawTagPieces(5, colour); }
 void DrawDockingTag(int colour) { DrawTagPieces(6, colour); }
 void DrawSuperFreighterTag(int colour) { DrawTagPieces(7, colour); }
 
-void DrawRoomTag(DeckRoom room, int colour) { DrawTagPieces(static_cast<int>(room), colour); }
+void DrawRoomTag(DeckRoom room, int colour) {
+    switch (room) {
+        case DeckRoom::Navigation: DrawNavigationTag(colour); break;
+        case DeckRoom::Library: DrawLibraryTag(colour); break;
+        case DeckRoom::Research: DrawResearchTag(colour); break;
+        case DeckRoom::Engineering: DrawEngineeringTag(colour); break;
+        case DeckRoom::Living: DrawLivingQuartersTag(colour); break;
+        case DeckRoom::Cargo: DrawCargoTag(colour); break;
+        case DeckRoom::Docking: DrawDockingTag(colour); break;
+        case DeckRoom::SuperFreighter: DrawSuperFreighterTag(colour); break;
+        default: break;
+    }
+}
 
 void BlinkRoomTag(DeckRoom room) {
     for (int i = 0; i < kBlinkTimes; ++i) {

@@ -21,13 +21,26 @@ constexpr int kBlinkYellow = 14;
 constexpr uint32_t kBlinkPauseMs = 80;
 constexpr int kBlinkTimes = 3;
 
-void DrawPlace(int place, int colour) {
+void DrawPlacePicture(int place, int colour) {
     FreighterPlacePicture const* picture = FreighterPlace(place);
     if (picture == nullptr) {
         return;
     }
     for (std::size_t row = 0; row < picture->lines.size(); ++row) {
         PrintArtLine(picture->lines[row], picture->x, picture->y + static_cast<int>(row), colour);
+    }
+}
+
+// Place 1-6 by its own drawer.
+void DrawPlace(int place, int colour) {
+    switch (place) {
+        case 1: DrawAuctionHouse(colour); break;
+        case 2: DrawCosmicCafe(colour); break;
+        case 3: DrawBizarreBazaar(colour); break;
+        case 4: DrawMercenaryMarket(colour); break;
+        case 5: DrawReturnShuttle(colour); break;
+        case 6: DrawSalsSpacecraft(colour); break;
+        default: break;
     }
 }
 
@@ -65,12 +78,12 @@ void BlinkPlace(int place) {
 
 void DrawFreighterHull(int x, int y) { art::DrawCellArt(art::kFreighterHull, x, y); }
 
-void DrawAuctionHouse(int colour) { DrawPlace(1, colour); }
-void DrawCosmicCafe(int colour) { DrawPlace(2, colour); }
-void DrawBizarreBazaar(int colour) { DrawPlace(3, colour); }
-void DrawMercenaryMarket(int colour) { DrawPlace(4, colour); }
-void DrawReturnShuttle(int colour) { DrawPlace(5, colour); }
-void DrawSalsSpacecraft(int colour) { DrawPlace(6, colour); }
+void DrawAuctionHouse(int colour) { DrawPlacePicture(1, colour); }
+void DrawCosmicCafe(int colour) { DrawPlacePicture(2, colour); }
+void DrawBizarreBazaar(int colour) { DrawPlacePicture(3, colour); }
+void DrawMercenaryMarket(int colour) { DrawPlacePicture(4, colour); }
+void DrawReturnShuttle(int colour) { DrawPlacePicture(5, colour); }
+void DrawSalsSpacecraft(int colour) { DrawPlacePicture(6, colour); }
 
 void DrawSuperFreighter(int selected) {
     DrawFreighterHull(0, 0);

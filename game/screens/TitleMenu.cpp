@@ -203,10 +203,14 @@ void MainMenuItemCredits(int x, int y, int colour) { DrawItem(kItems[3], x, y, c
 void MainMenuItemExit(int x, int y, int colour) { DrawItem(kItems[4], x, y, colour); }
 
 void DrawTitleItem(int item, int colour) {
-    if (item < 1 || item > kTitleItems) {
-        return;
+    switch (item) {
+        case 1: MainMenuItemNewGame(kTitleX, kTitleY, colour); break;
+        case 2: MainMenuItemLoadGame(kTitleX, kTitleY, colour); break;
+        case 3: MainMenuItemOptions(kTitleX, kTitleY, colour); break;
+        case 4: MainMenuItemCredits(kTitleX, kTitleY, colour); break;
+        case 5: MainMenuItemExit(kTitleX, kTitleY, colour); break;
+        default: break;
     }
-    DrawItem(kItems[static_cast<std::size_t>(item - 1)], kTitleX, kTitleY, colour);
 }
 
 void DrawTitleItems(int selected) {
