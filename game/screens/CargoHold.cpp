@@ -29,6 +29,12 @@ constexpr char const* kItemTexts[kRoomMenuItems] = {
     "  Visit The Incinerator    ", "  Return to Main Deck      ",
 };
 
+void PaintItem(Item item, int colour) { PaintRoomMenuItem(item, kItemTexts[item - 1], colour); }
+
+constexpr RoomItemPainters kPainters = {
+    CargoItemArtifacts, CargoItemBombs, CargoItemHives, CargoItemIncinerator, CargoItemReturn,
+};
+
 constexpr int kArtifactsPerVisit = 5;
 
 Mothership& Ship() { return *Globals::GetMothership(); }
@@ -65,9 +71,9 @@ void ViewArtifacts(con::Handle hOut, con::Handle hIn, ListRow* rows) {
     PrintAt("*****************************************", 2, 2, kStars);
     PrintTotal("Total Artifacts: ", ship.GetArtifacts());
     int const count = Listed(ship.GetArtifacts());
-    char name[kCargoNameSize];
-    GetArtifactName(name);
     for (int i = 0; i < count; ++i) {
+        char name[kCargoNameSize];
+        GetArtifactName(name);
         StringCopy(rows[i], name);
     }
     ScrollState fresh;
@@ -82,6 +88,7 @@ void ViewBombs(con::Handle hOut, con::Handle hIn, ListRow* rows) {
     PrintTotal("Total Bombs: ", bombs.GetTotal());
     int count = 0;
     for (BombNode* node = bombs.GetNode(0); node != nullptr && count < kCargoListRows; node = node->next) {
+        rows[count][0] = '\0';
         GetBombName(*node, rows[count++], kListRowSize);
     }
     ScrollState fresh;
@@ -114,25 +121,23 @@ void VisitIncinerator(con::Handle hOut, con::Handle hIn, CargoTables& tables) {
 
 }  // namespace
 
-void CargoItemArtifacts(int colour) { PaintRoomMenuItem(kArtifacts, kItemTexts[kArtifacts - 1], colour); }
-void CargoItemBombs(int colour) { PaintRoomMenuItem(kBombs, kItemTexts[kBombs - 1], colour); }
-void CargoItemHives(int colour) { PaintRoomMenuItem(kHives, kItemTexts[kHives - 1], colour); }
-void CargoItemIncinerator(int colour) {
-    PaintRoomMenuItem(kIncinerator, kItemTexts[kIncinerator - 1], colour);
-}
-void CargoItemReturn(int colour) { PaintRoomMenuItem(kReturn, kItemTexts[kReturn - 1], colour); }
+void CargoItemArtifacts(int colour) { PaintItem(kArtifacts, colour); }
+void CargoItemBombs(int colour) { PaintItem(kBombs, colour); }
+void CargoItemHives(int colour) { PaintItem(kHives, colour); }
+void CargoItemIncinerator(int colour) { PaintItem(kIncinerator, colour); }
+void CargoItemReturn(int colour) { PaintItem(kReturn, colour); }
 
 void CargoMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
     auto tables = std::make_unique<CargoTables>();
-    RunRoomMenu(hOut, hIn, kItemTexts, [&](int item) {
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), [&](int item) {
         switch (item) {
             case kArtifacts: ViewArtifacts(hOut, hIn, tables->cargo); break;
             case kBombs: ViewBombs(hOut, hIn, tables->cargo); break;
             case kHives: ViewHives(hOut, hIn, tables->cargo); break;
             case kIncinerator: VisitIncinerator(hOut, hIn, *tables); break;
-            default: LeaveRoom(); return false;
+            default: return false;  // the main deck draws the ship over the room
         }
-        RedrawRoomMenu(hOut, kItemTexts, item);
+        RedrawRoomMenu(hOut, PaintWith(kPainters), item);
         return true;
     });
 }
@@ -163,7 +168,9 @@ void GetArtifactName(char (&out)[kCargoNameSize]) {
 }
 
 void GetBombName(BombNode const& node, char* out, std::size_t size) {
-    StringCopy(out, size, BombName(node.bomb));
+    if (node.bomb >= 0 && node.bomb < kBombKinds) {
+        StringCopy(out, size, BombName(node.bomb));
+    }
 }
 
 void GetEggName(CrewType race, char* out, std::size_t size) {
@@ -179,6 +186,53 @@ void GetEggName(CrewType race, char* out, std::size_t size) {
     if (name != nullptr) {
         StringCopy(out, size, name);
     }
+}
+
+void GetCrewListName(char const* name, char* out, std::size_t size) { StringCopy(out, size, name); }
+
+// ---- A bunker in one line ----------------------------------------------------------------------
+
+namespace {
+
+// A label, ": " and the number right-aligned in nine places.
+void FormatStock(char const* label, int amount, char* out, std::size_t size) {
+    char number[10];
+    NumberToText(amount, number, false, 9);
+    char labelled[kListRowSize];
+    StringSlam(labelled, label, ": ");
+    StringSlam(out, size, labelled, number);
+}
+
+}  // namespace
+
+void FormatFood(int food, char* out, std::size_t size) { FormatStock("Food ", food, out, size); }
+void FormatFuel(int fuel, char* out, std::size_t size) { FormatStock("Fuel ", fuel, out, size); }
+void FormatMaterials(int materials, char* out, std::size_t size) {
+    FormatStock("Materials ", materials, out, size);
+}
+
+void BunkerSummary(int sector, char* out, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    out[0] = '\0';
+    Sector* place = Globals::GetMap()->GetSector(sector);
+    if (place == nullptr) {
+        return;
+    }
+    Bunker const& bunker = *place->GetBunker();
+    char const letter[] = {place->GetLetter(), '\0'};
+    char stock[kListRowSize];
+    StringSlam(out, size, "Bunker ", letter);
+    StringAppend(out, size, "- ");
+    FormatFood(bunker.GetFood(), stock, sizeof stock);
+    StringAppend(out, size, stock);
+    StringAppend(out, size, " ");
+    FormatFuel(bunker.GetFuel(), stock, sizeof stock);
+    StringAppend(out, size, stock);
+    StringAppend(out, size, " ");
+    FormatMaterials(bunker.GetMaterials(), stock, sizeof stock);
+    StringAppend(out, size, stock);
 }
 
 // ---- The Incinerator ---------------------------------------------------------------------------
@@ -218,12 +272,12 @@ void SortItems(bool const (&marks)[kIncineratorMarks], PileList& cargo, PileList
     };
 
     Mothership& ship = Ship();
-    char artifact[kCargoNameSize];
-    GetArtifactName(artifact);
     int const artifacts = ship.GetArtifacts();
     // Past the marks every item stays in the hold: no need to name artifacts
     // that the hold's list has no row for.
     for (int i = 0; i < artifacts && (item < kIncineratorMarks || cargo.count < kCargoListRows); ++i) {
+        char artifact[kCargoNameSize];
+        GetArtifactName(artifact);
         place(artifact);
     }
     item = std::max(item, artifacts);
@@ -235,7 +289,9 @@ void SortItems(bool const (&marks)[kIncineratorMarks], PileList& cargo, PileList
     for (CrewNode* node = ship.GetCrewQueue()->GetCrewNode(0); node != nullptr; node = node->next) {
         char name[Crew::kNameSize];
         node->crew.GetName(name);
-        place(name);
+        char row[kListRowSize];
+        GetCrewListName(name, row, sizeof row);
+        place(row);
     }
 }
 
@@ -243,9 +299,10 @@ void PrintTotals(int cargoCount, int burnCount, int fuelGained) {
     PrintAt("Total Items In Cargo:", 7, 19, kWhite);
     PrintPadded(cargoCount, 29, 19, kWhite, kCountWidth);
     PrintAt("Total Items In Incinerator:", 42, 19, kWhite);
+    // Padded like the hold's count, so a pile going from 10 to 9 never reads 90.
     PrintPadded(burnCount, 70, 19, kWhite, kCountWidth);
     PrintAt("Total Fuel Gained From Destroying Items:", 20, 21, kWhite);
-    PrintPadded(fuelGained, 61, 21, kWhite, kCountWidth);
+    PrintAt(fuelGained, 61, 21, kWhite);
 }
 
 int ShowPile(con::Handle hOut, con::Handle hIn, PileList& list, bool drawOnly) {

@@ -41,11 +41,24 @@ inline constexpr std::size_t kCargoNameSize = 20;
 // The artifacts' name: the file's first line without its line end, cut to 19
 // characters (the rest of the file is not read).
 void GetArtifactName(char (&out)[kCargoNameSize]);
-// A bomb's name by its kind, cut to fit `out`.
+// A bomb's name by its kind, cut to fit `out`; a kind without a name leaves
+// `out` as it is.
 void GetBombName(BombNode const& node, char* out, std::size_t size);
 // The name the hold gives the eggs of a race's hive; a race without eggs of its
 // own leaves `out` as it is.
 void GetEggName(CrewType race, char* out, std::size_t size);
+// A crew member's row in the Incinerator: the name, cut to fit `out`.
+void GetCrewListName(char const* name, char* out, std::size_t size);
+
+// ---- A bunker in one line -----------------------------------------------------------
+
+// "Bunker " and the sector's letter, "- ", then the bunker's food, fuel and
+// materials, each as "Food : " and the number right-aligned in 9 places. A
+// number outside 1-24 names no sector and gives the empty text.
+void BunkerSummary(int sector, char* out, std::size_t size);
+void FormatFood(int food, char* out, std::size_t size);
+void FormatFuel(int fuel, char* out, std::size_t size);
+void FormatMaterials(int materials, char* out, std::size_t size);
 
 // ---- The Incinerator ------------------------------------------------------------------
 

@@ -10,21 +10,30 @@
 namespace {
 
 constexpr int kRoomColour = 78;
-constexpr int kShieldsItem = 4;
-constexpr int kReturnItem = 5;
 
-char const* ShieldsText() {
-    return Globals::GetMothership()->GetShields() ? " Shields (Current:ON)      "
-                                                  : " Shields (Current:OFF)     ";
-}
+enum Item : int { kAssignmentsItem = 1, kProjectsItem = 2, kChatItem = 3, kShieldsItem = 4, kReturnItem = 5 };
+
+constexpr char const* kItemTexts[kRoomMenuItems] = {
+    "  Engineering Assignments  ", "  View Completed Projects  ", "  Chat with Scruggs        ", nullptr,
+    "  Return to Main Deck      ",
+};
+
+void PaintItem(Item item, int colour) { PaintRoomMenuItem(item, kItemTexts[item - 1], colour); }
+
+// The shield switch as the shields stand now.
+void PaintShieldsNow(int colour) { EngineeringItemShields(colour, Globals::GetMothership()->GetShields()); }
+
+constexpr RoomItemPainters kPainters = {
+    EngineeringItemAssignments, EngineeringItemProjects, EngineeringItemChat, PaintShieldsNow,
+    EngineeringItemReturn,
+};
 
 // Flips the shields and shows it on the switch. Switching them on burns fuel;
 // true when that took the last of it and the game is over.
-bool SwitchShields(con::Handle hOut, con::Handle hIn, char const* (&texts)[kRoomMenuItems]) {
+bool SwitchShields(con::Handle hOut, con::Handle hIn) {
     Mothership* ship = Globals::GetMothership();
     ship->ToggleShields();
-    texts[kShieldsItem - 1] = ShieldsText();
-    PaintRoomMenuItem(kShieldsItem, texts[kShieldsItem - 1], kRoomMenuHighlight);
+    EngineeringItemShields(kRoomMenuHighlight, ship->GetShields());
     if (!ship->GetShields()) {
         return false;
     }
@@ -45,13 +54,19 @@ bool SwitchShields(con::Handle hOut, con::Handle hIn, char const* (&texts)[kRoom
 
 }  // namespace
 
+void EngineeringItemAssignments(int colour) { PaintItem(kAssignmentsItem, colour); }
+void EngineeringItemProjects(int colour) { PaintItem(kProjectsItem, colour); }
+void EngineeringItemChat(int colour) { PaintItem(kChatItem, colour); }
+void EngineeringItemShields(int colour, bool shields) {
+    PaintRoomMenuItem(kShieldsItem, shields ? " Shields (Current:ON)      " : " Shields (Current:OFF)     ",
+                      colour);
+}
+void EngineeringItemReturn(int colour) { PaintItem(kReturnItem, colour); }
+
 void EngineeringMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    char const* texts[kRoomMenuItems] = {"  Engineering Assignments  ", "  View Completed Projects  ",
-                                         "  Chat with Scruggs        ", ShieldsText(),
-                                         "  Return to Main Deck      "};
-    RunRoomMenu(hOut, hIn, texts, [hOut, hIn, &texts](int item) {
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), [hOut, hIn](int item) {
         if (item == kShieldsItem) {
-            return !SwitchShields(hOut, hIn, texts);
+            return !SwitchShields(hOut, hIn);
         }
         if (item == kReturnItem) {
             LeaveRoom();

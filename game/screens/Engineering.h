@@ -10,5 +10,13 @@
 // ends. The room the main deck had highlighted is not used.
 void EngineeringMenu(con::Handle hOut, con::Handle hIn, DeckRoom room);
 
+// The five menu items in a colour: 241 highlighted, 31 plain. The shield
+// switch tells whether the shields are on.
+void EngineeringItemAssignments(int colour);
+void EngineeringItemProjects(int colour);
+void EngineeringItemChat(int colour);
+void EngineeringItemShields(int colour, bool shields);
+void EngineeringItemReturn(int colour);
+
 // The fuel the shields take each time they are switched on.
 inline constexpr int kShieldsFuel = 50;

@@ -46,6 +46,8 @@ constexpr ColumnPlace kColumnPlaces[kJobColumns] = {
 };
 constexpr int kTitleRow = 2;
 constexpr int kListRow = 4;
+// A picked-up member's name is lit this wide in every column.
+constexpr int kPickedWidth = 22;
 
 Mothership& Ship() { return *Globals::GetMothership(); }
 CrewQueue& ShipCrew() { return *Ship().GetCrewQueue(); }
@@ -140,6 +142,13 @@ int IndexAfterMove(int from, int to, int total) {
 
 // ---- Menu ------------------------------------------------------------------------
 
+void PaintItem(Item item, int colour) { PaintRoomMenuItem(item, kItemTexts[item - 1], colour); }
+
+constexpr RoomItemPainters kPainters = {
+    QuartersItemAssignJobs, QuartersItemAutoAssign, QuartersItemSchedules,
+    QuartersItemCoffee,     QuartersItemReturn,
+};
+
 void OpenCrewJobs(con::Handle hOut, con::Handle hIn) {
     ClearScreen(hOut, kRoomColour, true);
     std::vector<std::string> const& frame = art::CrewJobsFrameLines();
@@ -165,18 +174,14 @@ void OpenCoffee(con::Handle hOut, con::Handle hIn) {
 
 }  // namespace
 
-void QuartersItemAssignJobs(int colour) {
-    PaintRoomMenuItem(kAssignJobs, kItemTexts[kAssignJobs - 1], colour);
-}
-void QuartersItemAutoAssign(int colour) {
-    PaintRoomMenuItem(kAutoAssign, kItemTexts[kAutoAssign - 1], colour);
-}
-void QuartersItemSchedules(int colour) { PaintRoomMenuItem(kSchedules, kItemTexts[kSchedules - 1], colour); }
-void QuartersItemCoffee(int colour) { PaintRoomMenuItem(kCoffee, kItemTexts[kCoffee - 1], colour); }
-void QuartersItemReturn(int colour) { PaintRoomMenuItem(kReturn, kItemTexts[kReturn - 1], colour); }
+void QuartersItemAssignJobs(int colour) { PaintItem(kAssignJobs, colour); }
+void QuartersItemAutoAssign(int colour) { PaintItem(kAutoAssign, colour); }
+void QuartersItemSchedules(int colour) { PaintItem(kSchedules, colour); }
+void QuartersItemCoffee(int colour) { PaintItem(kCoffee, colour); }
+void QuartersItemReturn(int colour) { PaintItem(kReturn, colour); }
 
 void LivingQuartersMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
-    RunRoomMenu(hOut, hIn, kItemTexts, [&](int item) {
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), [&](int item) {
         switch (item) {
             case kAssignJobs:
                 if (ShipCrew().GetTotal() == 0) {
@@ -190,7 +195,7 @@ void LivingQuartersMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
             case kReturn: ClearScreen(hOut, kRoomColour, false); return false;
             default: return true;  // Auto Assign/Sort Crew does nothing
         }
-        RedrawRoomMenu(hOut, kItemTexts, item);
+        RedrawRoomMenu(hOut, PaintWith(kPainters), item);
         return true;
     });
 }
@@ -233,11 +238,12 @@ void AssignCrewJobs(con::Handle hOut, con::Handle hIn, int* lastResult) {
     auto view = std::make_unique<CrewJobsView>();
     CrewJobColumns& columns = view->columns;
     SortCrewByJob(columns);
-    // Right to left, so the focus ends on the leftmost column with members.
+    // The columns with members, right to left, so the focus ends on the
+    // leftmost of them.
     int focus = -1;
     for (int column = kJobColumns - 1; column >= 0; --column) {
-        DrawColumn(hOut, hIn, *view, column);
         if (columns.counts[column] > 0) {
+            DrawColumn(hOut, hIn, *view, column);
             focus = column;
         }
     }
@@ -270,13 +276,11 @@ void AssignCrewJobs(con::Handle hOut, con::Handle hIn, int* lastResult) {
             for (int c = 0; c < kJobColumns; ++c) {
                 FitView(view->states[c], columns.counts[c]);
             }
+            // The cursor stays on the member it carried, wherever the move put it.
             FollowPicked(*view);
             // The column it left shows it no more; its new column is painted
             // by the next pass.
             DrawColumn(hOut, hIn, *view, column);
-            if (view->moving) {
-                ShowCrewInfo(view->picked, ShipCrew());
-            }
         } else if (result == kScrollLeft || result == kScrollRight) {
             view->focus = NextFilledColumn(columns, column, result == kScrollRight ? 1 : -1);
         } else if (result == kScrollNoEntry) {
@@ -299,7 +303,7 @@ bool MoveCrewJob(con::Handle /*hOut*/, con::Handle hIn, CrewJobsView& view) {
     int const member = columns.indices[column][row];
     view.picked = member;
     PrintPadded(columns.rows[column][row], kColumnPlaces[column].x, kListRow + state.offset, kPickedColour,
-                kColumnPlaces[column].width);
+                kPickedWidth);
 
     for (;;) {
         con::KeyRecord const key = NextKeyPress(hIn);
@@ -345,6 +349,11 @@ bool MoveCrewJob(con::Handle /*hOut*/, con::Handle hIn, CrewJobsView& view) {
                 }
                 crew.MoveNode(member, to);
                 view.picked = IndexAfterMove(member, to, crew.GetTotal());
+                // The column it left is a row shorter: a window at its end
+                // comes up a row.
+                if (state.top >= count - kJobColumnVisible && state.top > 0) {
+                    --state.top;
+                }
                 view.focus = target;
                 return true;
             }

@@ -22,9 +22,15 @@ constexpr char const* kItems[kRoomMenuItems] = {
     "  Research Assignments     ", "  View Completed Research  ", "  Chat with Hyde           ",
     "  Biology Reports          ", "  Return to Main Deck      ",
 };
-constexpr int kAssignmentsItem = 1;
-constexpr int kCompletedItem = 2;
-constexpr int kReturnItem = 5;
+enum Item : int {
+    kAssignmentsItem = 1,
+    kCompletedItem = 2,
+    kChatItem = 3,
+    kBiologyItem = 4,
+    kReturnItem = 5
+};
+
+void PaintItem(Item item, int colour) { PaintRoomMenuItem(item, kItems[item - 1], colour); }
 
 // The side panel left of the menu.
 constexpr int kPanelX = 4;
@@ -52,13 +58,20 @@ void BlankPanel() {
     }
 }
 
+// Each item's side panel, shown while it is highlighted.
 void ShowItemPanel(int item) {
-    if (item == kAssignmentsItem) {
-        ShowResearchSummary();
-    } else {
-        BlankPanel();
+    static constexpr void (*kPanels[kRoomMenuItems])() = {
+        ShowResearchSummary,  ResearchPanelCompleted, ResearchPanelChat,
+        ResearchPanelBiology, ResearchPanelReturn,
+    };
+    if (item >= 1 && item <= kRoomMenuItems) {
+        kPanels[item - 1]();
     }
 }
+
+constexpr RoomItemPainters kPainters = {
+    ResearchItemAssignments, ResearchItemCompleted, ResearchItemChat, ResearchItemBiology, ResearchItemReturn,
+};
 
 void DrawAssignmentsFrame() {
     std::vector<std::string> const& lines = ResearchFrameLines();
@@ -95,7 +108,34 @@ void PercentText(int value, ListRow& out) {
     StringSlam(out, number, "%");
 }
 
+// Calls `fill` with each technology open to research and the row it gets,
+// slot 0 first, for as many as the tables hold; returns how many there were.
+template <typename Fill>
+int ForEachOpenTech(Fill const& fill) {
+    int row = 0;
+    for (int i = 0; i < Alltechs::kTechCount && row < kMaxResearchRows; ++i) {
+        TechBase* tech = Globals::GetTechs()->GetTech(i);
+        if (tech->IsResearchable()) {
+            fill(row++, *tech);
+        }
+    }
+    return row;
+}
+
 }  // namespace
+
+void ResearchItemAssignments(int colour) { PaintItem(kAssignmentsItem, colour); }
+void ResearchItemCompleted(int colour) { PaintItem(kCompletedItem, colour); }
+void ResearchItemChat(int colour) { PaintItem(kChatItem, colour); }
+void ResearchItemBiology(int colour) { PaintItem(kBiologyItem, colour); }
+void ResearchItemReturn(int colour) { PaintItem(kReturnItem, colour); }
+
+void ResearchPanelCompleted() { BlankPanel(); }
+void ResearchPanelChat() { BlankPanel(); }
+void ResearchPanelBiology() { BlankPanel(); }
+void ResearchPanelReturn() { BlankPanel(); }
+
+void ViewCompletedResearch() {}
 
 int CountResearchCrew() {
     CrewQueue* crew = Globals::GetMothership()->GetCrewQueue();
@@ -126,26 +166,45 @@ void SetTechPercent(char const* name, double percent) {
     }
 }
 
+void CollectTechNames(ListRow (&rows)[kMaxResearchRows]) {
+    if (ForEachOpenTech([&rows](int row, TechBase& tech) { StringCopy(rows[row], tech.Name()); }) == 0) {
+        StringCopy(rows[0], "List is empty.");
+    }
+}
+
+void CollectTechShares(ListRow (&rows)[kMaxResearchRows], int (&shares)[kMaxResearchRows], int& count) {
+    count = ForEachOpenTech([&](int row, TechBase& tech) {
+        shares[row] = tech.GetShare();
+        PercentText(shares[row], rows[row]);
+    });
+    if (count == 0) {
+        StringCopy(rows[0], "N/A ");
+    }
+}
+
+void CollectTechPercents(ListRow (&rows)[kMaxResearchRows], int& count) {
+    count = ForEachOpenTech(
+        [&rows](int row, TechBase& tech) { PercentText(static_cast<int>(tech.GetPercent()), rows[row]); });
+    if (count == 0) {
+        StringCopy(rows[0], " N/A  ");
+    }
+}
+
+void CollectTechRemaining(int (&values)[kMaxResearchRows]) {
+    ForEachOpenTech([&values](int row, TechBase& tech) { values[row] = tech.GetRemaining(); });
+}
+
+void CollectTechPointers(TechBase* (&techs)[kMaxResearchRows]) {
+    ForEachOpenTech([&techs](int row, TechBase& tech) { techs[row] = &tech; });
+}
+
 void CollectResearchRows(ResearchRows& rows) {
     rows = ResearchRows{};
-    for (int i = 0; i < Alltechs::kTechCount && rows.count < kMaxResearchRows; ++i) {
-        TechBase* tech = Globals::GetTechs()->GetTech(i);
-        if (!tech->IsResearchable()) {
-            continue;
-        }
-        int const row = rows.count++;
-        StringCopy(rows.names[row], tech->Name());
-        rows.shares[row] = tech->GetShare();
-        PercentText(rows.shares[row], rows.shareTexts[row]);
-        PercentText(static_cast<int>(tech->GetPercent()), rows.percentTexts[row]);
-        rows.remaining[row] = tech->GetRemaining();
-        rows.techs[row] = tech;
-    }
-    if (rows.count == 0) {
-        StringCopy(rows.names[0], "List is empty.");
-        StringCopy(rows.shareTexts[0], "N/A ");
-        StringCopy(rows.percentTexts[0], " N/A  ");
-    }
+    CollectTechNames(rows.names);
+    CollectTechShares(rows.shareTexts, rows.shares, rows.count);
+    CollectTechPercents(rows.percentTexts, rows.count);
+    CollectTechRemaining(rows.remaining);
+    CollectTechPointers(rows.techs);
 }
 
 int ResearchDaysLeft(int capability, int share, int remaining) {
@@ -161,8 +220,8 @@ int ResearchDaysLeft(int capability, int share, int remaining) {
 
 void ShowResearchSummary() {
     int const available = CountAvailableTechs();
-    BlankPanel();
     if (CountResearchCrew() != 0) {
+        BlankPanel();
         PrintAt("Total Research Capablility: ", 4, 3, kTextColour);
         PrintAt(Globals::GetTechs()->GetTotalTech(), 32, 3, kTextColour);
         PrintAt("Total available assignments: ", 4, 5, kTextColour);
@@ -184,18 +243,18 @@ void ResearchMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
             if (CountResearchCrew() != 0 && CountAvailableTechs() != 0) {
                 ResearchAssignments(hOut, hIn);
             }
-            RedrawRoomMenu(hOut, kItems, item);
+            RedrawRoomMenu(hOut, PaintWith(kPainters), item);
             ShowResearchSummary();
         } else if (item == kCompletedItem) {
-            // There is no record of completed research to show yet.
-            RedrawRoomMenu(hOut, kItems, item);
+            ViewCompletedResearch();
+            RedrawRoomMenu(hOut, PaintWith(kPainters), item);
         } else if (item == kReturnItem) {
             LeaveRoom();
             return false;
         }
         return true;
     };
-    RunRoomMenu(hOut, hIn, kItems, choose, [](int now, int /*left*/) { ShowItemPanel(now); });
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), choose, [](int now, int /*left*/) { ShowItemPanel(now); });
 }
 
 void ResearchAssignments(con::Handle hOut, con::Handle hIn) {

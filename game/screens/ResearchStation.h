@@ -17,9 +17,24 @@ void ResearchMenu(con::Handle hOut, con::Handle hIn, DeckRoom room);
 // The assignments screen; returns on Escape.
 void ResearchAssignments(con::Handle hOut, con::Handle hIn);
 
+// The five menu items in a colour: 241 highlighted, 31 plain.
+void ResearchItemAssignments(int colour);
+void ResearchItemCompleted(int colour);
+void ResearchItemChat(int colour);
+void ResearchItemBiology(int colour);
+void ResearchItemReturn(int colour);
+
 // The side panel of the menu's first item: the research capability and the
 // number of technologies open to research, or what to do first.
 void ShowResearchSummary();
+// The side panels of items 2 to 5: nothing to tell there, the panel is blank.
+void ResearchPanelCompleted();
+void ResearchPanelChat();
+void ResearchPanelBiology();
+void ResearchPanelReturn();
+
+// The completed research: there is no record of it to show yet.
+void ViewCompletedResearch();
 
 // Mothership crew members whose job is research.
 int CountResearchCrew();
@@ -46,8 +61,17 @@ struct ResearchRows {
     TechBase* techs[kMaxResearchRows] = {};
 };
 
-// Fills the rows from the tree. With nothing to research the first row tells
-// so: "List is empty.", "N/A " and " N/A  ".
+// Each fills its table from the technologies open to research, slot 0 first;
+// `count` is told how many there are. With nothing to research the first row
+// of the names, shares and percents tells so: "List is empty.", "N/A " and
+// " N/A  ".
+void CollectTechNames(ListRow (&rows)[kMaxResearchRows]);
+void CollectTechShares(ListRow (&rows)[kMaxResearchRows], int (&shares)[kMaxResearchRows], int& count);
+void CollectTechPercents(ListRow (&rows)[kMaxResearchRows], int& count);
+void CollectTechRemaining(int (&values)[kMaxResearchRows]);
+void CollectTechPointers(TechBase* (&techs)[kMaxResearchRows]);
+
+// Empties the rows and fills them all from the tree.
 void CollectResearchRows(ResearchRows& rows);
 
 // Days until a technology is done at the points a day that the capability

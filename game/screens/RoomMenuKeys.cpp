@@ -9,23 +9,53 @@ constexpr int kRoomColour = 78;
 
 }  // namespace
 
-void OpenRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]) {
+RoomItemPaint PaintWith(RoomItemPainters const& painters) {
+    return [&painters](int item, int colour) {
+        if (item >= 1 && item <= kRoomMenuItems) {
+            painters[item - 1](colour);
+        }
+    };
+}
+
+RoomItemPaint PaintWith(char const* const (&texts)[kRoomMenuItems]) {
+    return [&texts](int item, int colour) {
+        if (item >= 1 && item <= kRoomMenuItems) {
+            PaintRoomMenuItem(item, texts[item - 1], colour);
+        }
+    };
+}
+
+void PaintRoomItems(RoomItemPaint const& paint, int selected) {
+    for (int item = 1; item <= kRoomMenuItems; ++item) {
+        paint(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
+    }
+}
+
+void OpenRoomMenu(con::Handle hOut, RoomItemPaint const& paint) {
     HideCursor(hOut);
     ClearScreen(hOut, kRoomColour, true);
     HideCursor(hOut);
-    PaintRoomMenu(texts, 1);
+    PaintRoomItems(paint, 1);
 }
 
-bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& selected, uint16_t virtualKey) {
+void OpenRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]) {
+    OpenRoomMenu(hOut, PaintWith(texts));
+}
+
+bool MoveRoomMenuHighlight(RoomItemPaint const& paint, int& selected, uint16_t virtualKey) {
     if (virtualKey != con::VK_UP && virtualKey != con::VK_DOWN) {
         return false;
     }
     int const left = selected;
     selected = virtualKey == con::VK_UP ? (selected + kRoomMenuItems - 2) % kRoomMenuItems + 1
                                         : selected % kRoomMenuItems + 1;
-    PaintRoomMenuItem(selected, texts[selected - 1], kRoomMenuHighlight);
-    PaintRoomMenuItem(left, texts[left - 1], kRoomMenuNormal);
+    paint(selected, kRoomMenuHighlight);
+    paint(left, kRoomMenuNormal);
     return true;
+}
+
+bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& selected, uint16_t virtualKey) {
+    return MoveRoomMenuHighlight(PaintWith(texts), selected, virtualKey);
 }
 
 void LeaveRoom() {

@@ -1,7 +1,6 @@
 #include "game/screens/RoomMenuLoop.h"
 
 #include "game/screens/MapCursor.h"
-#include "game/screens/RoomMenuKeys.h"
 #include "game/ui/ScreenFrame.h"
 
 namespace {
@@ -12,15 +11,19 @@ constexpr char kEscape = 27;
 
 }  // namespace
 
-void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems], int selected) {
+void RedrawRoomMenu(con::Handle hOut, RoomItemPaint const& paint, int selected) {
     ClearScreen(hOut, kRoomColour, false);
-    PaintRoomMenu(texts, selected);
+    PaintRoomItems(paint, selected);
 }
 
-void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
+void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems], int selected) {
+    RedrawRoomMenu(hOut, PaintWith(texts), selected);
+}
+
+void RunRoomMenu(con::Handle hOut, con::Handle hIn, RoomItemPaint const& paint,
                  std::function<bool(int item)> const& choose,
                  std::function<void(int now, int left)> const& moved) {
-    OpenRoomMenu(hOut, texts);
+    OpenRoomMenu(hOut, paint);
     int selected = 1;
     if (moved) {
         moved(selected, 0);
@@ -31,7 +34,7 @@ void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[k
             continue;
         }
         int const left = selected;
-        if (MoveRoomMenuHighlight(texts, selected, key.virtualKey)) {
+        if (MoveRoomMenuHighlight(paint, selected, key.virtualKey)) {
             if (moved) {
                 moved(selected, left);
             }
@@ -45,4 +48,10 @@ void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[k
             return;
         }
     }
+}
+
+void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
+                 std::function<bool(int item)> const& choose,
+                 std::function<void(int now, int left)> const& moved) {
+    RunRoomMenu(hOut, hIn, PaintWith(texts), choose, moved);
 }

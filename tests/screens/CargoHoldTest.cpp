@@ -240,6 +240,46 @@ TEST(CargoHoldNames, EggsByRace) {
     EXPECT_STREQ(small, "Cluckti");
 }
 
+TEST(CargoHoldNames, BombsByKindAndCrewByName) {
+    auto bomb = [](Bomb kind) {
+        BombNode node;
+        node.bomb = kind;
+        char out[kListRowSize] = "kept";
+        GetBombName(node, out, sizeof out);
+        return std::string(out);
+    };
+    EXPECT_EQ(bomb(BOMB_FLACK), "FLACK");
+    EXPECT_EQ(bomb(BOMB_NEURONUTRALIZER_GAS), "Neuronutralizer Gas");
+    EXPECT_EQ(bomb(static_cast<Bomb>(7)), "kept") << "a kind without a name writes nothing";
+
+    char row[kListRowSize] = "old row";
+    GetCrewListName("Zorbo Fleck", row, sizeof row);
+    EXPECT_STREQ(row, "Zorbo Fleck");
+    char small[6];
+    GetCrewListName("Zorbo Fleck", small, sizeof small);
+    EXPECT_STREQ(small, "Zorbo");
+}
+
+TEST(CargoHoldNames, ABunkerInOneLine) {
+    Bunker& bunker = *Globals::GetMap()->GetSector(1)->GetBunker();
+    bunker.ChangeFood(1234 - bunker.GetFood());
+    bunker.ChangeMaterials(56 - bunker.GetMaterials());
+    ASSERT_EQ(bunker.GetFuel(), 0);
+    char out[kListRowSize];
+    BunkerSummary(1, out, sizeof out);
+    EXPECT_STREQ(out, "Bunker I- Food :      1234 Fuel :         0 Materials :        56");
+    char food[20];
+    FormatFood(123456789, food, sizeof food);
+    EXPECT_STREQ(food, "Food : 123456789");
+    FormatFuel(7, food, sizeof food);
+    EXPECT_STREQ(food, "Fuel :         7");
+    char shortOut[12];
+    BunkerSummary(1, shortOut, sizeof shortOut);
+    EXPECT_STREQ(shortOut, "Bunker I- F") << "cut to fit";
+    BunkerSummary(25, out, sizeof out);
+    EXPECT_STREQ(out, "") << "no sector 25";
+}
+
 // ---- The Incinerator ------------------------------------------------------------------
 
 bool Incinerator() {
@@ -458,6 +498,8 @@ TEST_F(CargoHold, MenuItemsAndLeaving) {
     con::ScopedVirtualConsole up;
     up->Up().Enter();
     EXPECT_TRUE(Cargo()) << "Return to Main Deck";
+    EXPECT_EQ(up->Picture(43, 20, 27, 1), "  Return to Main Deck      ")
+        << "the room is left as it stands: the main deck draws the ship over it";
     con::ScopedVirtualConsole escape;
     escape->Escape();
     EXPECT_TRUE(Cargo());

@@ -112,6 +112,17 @@ TEST(Engineering, TheFirstThreeItemsDoNothing) {
     EXPECT_FALSE(Ship().GetShields());
 }
 
+TEST(Engineering, TheShieldSwitchIsPaintedAsTheFlagItIsGiven) {
+    con::ScopedVirtualConsole vc;
+    EngineeringItemShields(31, true);
+    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:ON)      ");
+    EXPECT_EQ(vc->AttrAt(43, 16), 31);
+    EngineeringItemShields(241, false);
+    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:OFF)     ");
+    EXPECT_EQ(vc->AttrAt(43, 16), 241);
+    EXPECT_FALSE(Ship().GetShields()) << "painting switches nothing";
+}
+
 TEST(Engineering, TheHighlightWrapsBothWays) {
     con::ScopedVirtualConsole vc;
     vc->Up();

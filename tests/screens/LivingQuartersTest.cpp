@@ -248,7 +248,8 @@ TEST(LivingQuartersJobs, RightFromTheTopGoesToTheHeadOfMaintenance) {
     EXPECT_EQ(Shown(*vc, kResearchColumn, 1), before[2]);
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 0), 15);
     EXPECT_EQ(vc->AttrAt(28, 2), kPicked);
-    EXPECT_EQ(vc->Text(21, 4, 30), "JOB: Repairing the mothers") << "the card tells the new job";
+    EXPECT_EQ(vc->Text(21, 4, 38), "JOB: Researching new technologies.")
+        << "the card is not drawn again while the member is carried";
 }
 
 TEST(LivingQuartersJobs, RightBelowAShortColumnGoesToItsEndAndTheCursorFollows) {
@@ -276,7 +277,9 @@ TEST(LivingQuartersJobs, PutDownInAnotherColumnTheCursorStaysOnIt) {
     EXPECT_FALSE(Jobs());
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 8), before[10]);
     EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 8), kLit);
+    // Put down, the release of the Enter brings the card back, with the new job.
     EXPECT_EQ(CardName(*vc), OnCard(before[10]));
+    EXPECT_EQ(vc->Text(21, 4, 30), "JOB: Repairing the mothers");
 }
 
 TEST(LivingQuartersJobs, RightInTheMiddleLandsOnTheCursorRow) {
@@ -340,6 +343,43 @@ TEST(LivingQuartersJobs, WithEveryoneInResearchLeftAndRightStayThere) {
     EXPECT_EQ(vc->AttrAt(4, 2), kPicked);
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 1), kLit);
     EXPECT_EQ(Window(*vc, kOtherColumn), std::vector<std::string>(kJobColumnVisible, ""));
+}
+
+TEST(LivingQuartersJobs, OnlyColumnsWithMembersAreDrawnAsTheScreenOpens) {
+    con::ScopedVirtualConsole vc;
+    for (int i = 0; i < Crew_().GetTotal(); ++i) {
+        Member(i).SetJob(i < 20 ? JOB_RESEARCH : JOB_IDLE);
+    }
+    vc->Fill('#', 7);
+    EXPECT_FALSE(Jobs());
+    // MAINTENANCE has nobody: neither its rows nor its scroll bar are painted.
+    EXPECT_EQ(vc->Text(4, 28, 51), std::string(23, '#'));
+    EXPECT_EQ(vc->Text(17, 28, 51), std::string(23, '#'));
+    EXPECT_EQ(vc->Text(4, 75, 76), "■") << "OTHER's bar, its thumb on the first row";
+    EXPECT_EQ(vc->Text(17, 26, 27), "↓") << "RESEARCH's bar";
+}
+
+TEST(LivingQuartersJobs, APickedMemberIsLitTwentyTwoWideInEveryColumn) {
+    con::ScopedVirtualConsole vc;
+    vc->Left().Enter();  // round to OTHER, pick its first member
+    EXPECT_FALSE(Jobs());
+    EXPECT_EQ(vc->AttrAt(52, 4), kPicked);
+    EXPECT_EQ(vc->AttrAt(73, 4), kPicked);
+    EXPECT_EQ(vc->AttrAt(74, 4), kLit) << "the last cell of the wider column keeps the cursor's colour";
+}
+
+TEST(LivingQuartersJobs, LeavingAColumnScrolledToItsEndBringsItsWindowUpARow) {
+    con::ScopedVirtualConsole vc;
+    std::vector<std::string> const before = CrewNames();
+    for (int i = 0; i < 19; ++i) {
+        vc->Down();  // the last researcher: window 6-19, cursor on its last row
+    }
+    vc->Enter().Right();
+    EXPECT_FALSE(Jobs());
+    EXPECT_EQ(NameOf(kStartCrew - 1), before[19]) << "to the end of the list: MAINTENANCE is short";
+    EXPECT_EQ(Window(*vc, kResearchColumn), NamesAt(Span(5, 14))) << "researchers 5 to 18";
+    EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 8), before[19]);
+    EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 8), kPicked);
 }
 
 TEST(LivingQuartersJobs, EscapePutsDownThenASecondEscapeLeaves) {

@@ -313,6 +313,50 @@ TEST(ResearchAssignments, SixteenOpenAtOnceScrollBothListsTogether) {
     EXPECT_EQ(vc->Text(20, 74, 76), "16");
 }
 
+TEST(ResearchTables, EachCollectorFillsItsTableInTreeOrder) {
+    ChangeTechShare("CARGO EXPANSION", 25);
+    SetTechPercent("MOTHERSHIP ENGINE #1", 40.0);
+    ListRow names[kMaxResearchRows] = {};
+    ListRow shareTexts[kMaxResearchRows] = {};
+    ListRow percents[kMaxResearchRows] = {};
+    int shares[kMaxResearchRows] = {};
+    int remaining[kMaxResearchRows] = {};
+    TechBase* techs[kMaxResearchRows] = {};
+    int sharesCount = -1;
+    int percentsCount = -1;
+    CollectTechNames(names);
+    CollectTechShares(shareTexts, shares, sharesCount);
+    CollectTechPercents(percents, percentsCount);
+    CollectTechRemaining(remaining);
+    CollectTechPointers(techs);
+    EXPECT_EQ(sharesCount, 5);
+    EXPECT_EQ(percentsCount, 5);
+    EXPECT_STREQ(names[0], "CARGO EXPANSION");
+    EXPECT_STREQ(names[4], "SCIENCE FICTION!");
+    EXPECT_STREQ(names[5], "");
+    EXPECT_STREQ(shareTexts[0], "  25%");
+    EXPECT_EQ(shares[0], 25);
+    EXPECT_STREQ(shareTexts[1], "   0%");
+    EXPECT_STREQ(percents[1], "  40%");
+    EXPECT_EQ(techs[0], &Tech("A1"));
+    EXPECT_EQ(techs[1], &Tech("B1"));
+    EXPECT_EQ(techs[5], nullptr);
+    EXPECT_EQ(remaining[1], Tech("B1").GetRemaining());
+
+    Complete({"A1", "A2", "A3", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B9", "BA",
+              "BB", "BC", "BD", "C1", "C2", "C3", "C4", "D1", "D2", "D3", "D4", "D5",
+              "D6", "D7", "D8", "D9", "DA", "DB", "DC", "F1", "F2", "F3", "F4", "F6"});
+    ListRow emptyNames[kMaxResearchRows] = {};
+    CollectTechNames(emptyNames);
+    CollectTechShares(shareTexts, shares, sharesCount);
+    CollectTechPercents(percents, percentsCount);
+    EXPECT_STREQ(emptyNames[0], "List is empty.");
+    EXPECT_STREQ(shareTexts[0], "N/A ");
+    EXPECT_STREQ(percents[0], " N/A  ");
+    EXPECT_EQ(sharesCount, 0);
+    EXPECT_EQ(percentsCount, 0);
+}
+
 TEST(ResearchTree, EveryNameFindsItsOwnTechnology) {
     for (int i = 0; i < Alltechs::kTechCount; ++i) {
         TechBase* tech = Globals::GetTechs()->GetTech(i);
