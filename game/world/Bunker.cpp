@@ -42,10 +42,6 @@ int Bunker::BuildBunker() {
         rate += member.GetMaintenance() * member.GetPerformance();
     }
     rate /= 250.0;
-    if (rate <= 0.0) {
-        // A crew that cannot work (Humans) builds nothing and uses nothing.
-        return kNeverDays;
-    }
 
     materials = ClampToInt(materials - rate * 50.0);
     if (materials < 0) {
@@ -58,7 +54,9 @@ int Bunker::BuildBunker() {
         return 0;
     }
 
-    double const estimate = (100.0 - progress) / rate;
+    // A crew that cannot work (only Humans) builds nothing and uses nothing: it would never
+    // finish, so the estimate is the longest one given rather than a division by zero.
+    double const estimate = rate > 0.0 ? (100.0 - progress) / rate : kNeverDays;
     int const days = estimate >= kNeverDays ? kNeverDays : static_cast<int>(estimate);
     if (materials == 0 && days >= 2) {
         char text[150];

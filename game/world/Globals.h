@@ -42,8 +42,9 @@ public:
     // The craft and crew lists of a place; null for a number that is no place.
     static AirQueue* GetPlaceAirQueue(int place);
     static CrewQueue* GetPlaceCrewQueue(int place);
-    // Crew on the ship and in every bunker (not aboard craft).
-    static int CountAllCrew();
+    // Walks the crew of the ship and of every bunker (not those aboard craft) and counts them,
+    // keeping no result; nothing in the game calls it.
+    static void CountAllCrew();
 
     // ---- The day's steps. The end of the day runs them in this order, after the meals and
     // before the ship's travel. They change the world and queue the morning's reports, show

@@ -90,12 +90,11 @@ CrewQueue* Globals::GetPlaceCrewQueue(int place) {
     return sector != nullptr ? sector->GetBunker()->GetCrewQueue() : nullptr;
 }
 
-int Globals::CountAllCrew() {
-    int total = 0;
+void Globals::CountAllCrew() {
+    [[maybe_unused]] int total = 0;
     for (int place = 0; place < kPlaces; ++place) {
         total += GetPlaceCrewQueue(place)->GetTotal();
     }
-    return total;
 }
 
 void Globals::ProcessTransfers() {

@@ -228,6 +228,31 @@ TEST_F(TitleMenuLoop, NewGamePlaysUntilTheGameIsOverThenShowsTheTitleAgain) {
     EXPECT_LT(dots, 3) << "the frame comes back only as the runners pass";
 }
 
+TEST_F(TitleMenuLoop, ASecondGameCarriesOnWithTheFirstGamesWorld) {
+    Mothership& ship = *Globals::GetMothership();
+    SubSector& square = *Globals::GetMap()->GetSector(7)->GetSubSector(5, -1);
+    int games = 0;
+    ScopedRoomScreens rooms([&](DeckRoom) {
+        ++games;
+        if (games == 1) {  // the first game: a day passes, the ship changes, and the game is lost
+            Globals::NextDay();
+            ship.ChangeFood(-400);
+            ship.GetCrewQueue()->enqueue(RACE_HUMAN, true);
+            square.SetVisible();
+        } else {
+            EXPECT_EQ(Globals::GetDay(), 2);
+            EXPECT_EQ(ship.GetFood(), 600);
+            EXPECT_EQ(ship.GetCrewQueue()->GetTotal(), 34);
+            EXPECT_EQ(ship.GetCrewQueue()->GetCrewNode(33)->crew.GetRace(), RACE_HUMAN);
+            EXPECT_TRUE(square.GetVisible());
+        }
+        Globals::SetGameOver(true);
+    });
+    vc->Enter().Enter().Enter().Enter();  // NEW GAME into the bridge, twice
+    EXPECT_FALSE(RunTitle(*vc));
+    EXPECT_EQ(games, 2);
+}
+
 TEST_F(TitleMenuLoop, AfterAGameTheFrameComesBackBehindTheRunners) {
     ScopedRoomScreens rooms([](DeckRoom) { Globals::SetGameOver(true); });
     vc->Enter().Enter().Idle(13 * 30);  // a game, then one round of the thirteen runner pairs

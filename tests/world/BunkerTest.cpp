@@ -67,6 +67,11 @@ TEST(Bunker, NoMessageWhenLessThanTwoDaysRemain) {
     EXPECT_EQ(MessageCount(), 1);
     EXPECT_EQ(bunker.BuildBunker(), 1);
     EXPECT_EQ(MessageCount(), 1);
+    EXPECT_EQ(bunker.BuildBunker(), 0);  // 99.2: ready tomorrow
+    EXPECT_FALSE(bunker.GetVisible());
+    EXPECT_EQ(bunker.BuildBunker(), 0);  // 99.2 to 102.4: built, with nothing to ask for
+    EXPECT_TRUE(bunker.GetVisible());
+    EXPECT_EQ(MessageCount(), 1);
 }
 
 TEST(Bunker, HumansAloneCannotBuild) {
@@ -81,8 +86,18 @@ TEST(Bunker, HumansAloneCannotBuild) {
     EXPECT_FALSE(bunker.GetVisible());
     EXPECT_EQ(MessageCount(), 0);
 
-    Bunker empty;
-    EXPECT_EQ(empty.BuildBunker(), Bunker::kNeverDays);
+    // Out of materials as well: still no progress, and the crew asks for materials every day.
+    Bunker bare;
+    bare.SetLetter('R');
+    Man(bare, RACE_HUMAN, 2);
+    for (int day = 1; day <= 2; ++day) {
+        EXPECT_EQ(bare.BuildBunker(), Bunker::kNeverDays);
+        EXPECT_EQ(MessageCount(), day);
+    }
+    EXPECT_EQ(bare.GetProgress(), 0.0);
+    EXPECT_EQ(bare.GetMaterials(), 0);
+    EXPECT_STREQ(Globals::GetMessages()->GetNode(0)->message.GetText(),
+                 "Bunker in sector R is low on materials. Send more so the crew can build faster.");
 }
 
 TEST(Bunker, ProgressThatRoundsShortOfAHundredStillFinishes) {

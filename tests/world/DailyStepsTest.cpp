@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
 
 #include "tests/support/WorldHelpers.h"
 
@@ -305,12 +307,29 @@ TEST(BunkerConstruction, HumansAloneAreNeverReadyTomorrow) {
     EXPECT_FALSE(BunkerOf(5).GetVisible());
 }
 
-TEST(Places, CrewIsCountedOnTheShipAndInTheBunkers) {
-    EXPECT_EQ(Globals::CountAllCrew(), 33);
+// Every crew list of the world as dumped, place by place.
+std::string WorldCrew() {
+    std::ostringstream out;
+    for (int place = 0; place < Globals::kPlaces; ++place) {
+        CrewQueue& crew = *Globals::GetPlaceCrewQueue(place);
+        for (int i = 0; i < crew.GetTotal(); ++i) {
+            out << crew.GetCrewNode(i)->crew;
+        }
+        out << '|';
+    }
+    return out.str();
+}
+
+TEST(Places, CountingTheCrewKeepsNoResultAndChangesNothing) {
     Man(1, RACE_MAKO, 2);
     Man(24, RACE_MAKO, 1);
-    Board(Docked(0), {RACE_MAKO});  // aboard a craft: not counted
-    EXPECT_EQ(Globals::CountAllCrew(), 36);
+    Board(Docked(0), {RACE_MAKO});
+    std::string const before = WorldCrew();
+    std::size_t const draws = GameRandDraws();
+    Globals::CountAllCrew();
+    EXPECT_EQ(WorldCrew(), before);
+    EXPECT_EQ(GameRandDraws(), draws);
+    EXPECT_EQ(Docked(0).GetCrewQueue()->GetTotal(), 1);
     EXPECT_EQ(Globals::GetPlaceAirQueue(25), nullptr);
     EXPECT_EQ(Globals::GetPlaceCrewQueue(-1), nullptr);
 }

@@ -120,7 +120,10 @@ TEST(Globals, ResetGameStartsTheWorldAgain) {
     bunker.ChangeFood(300);
     bunker.GetCrewQueue()->enqueue(RACE_POVOLNIAN, true);
     bunker.GetBombQueue()->enqueue(BOMB_FLACK, 10000);
+    bunker.GetAirQueue()->enqueue(STEALTH_FIGHTER, 30000, 9);
     bunker.SetVisible(true);
+    char morning[] = "The mess hall is out of coffee.";
+    Globals::GetMessages()->enqueue(morning, 5);
     ship.ChangeFuel(-100000);
     ship.GetHiveQueue()->enqueue(RACE_POVOLNIAN, 100);
     ship.GetCrewQueue()->enqueue(RACE_HUMAN, false);
@@ -132,6 +135,7 @@ TEST(Globals, ResetGameStartsTheWorldAgain) {
     Globals::ResetGame();
 
     EXPECT_EQ(Globals::GetDay(), 1);
+    EXPECT_EQ(Globals::GetCredits(), 5000);
     EXPECT_FALSE(Globals::GetGameOver());
     EXPECT_EQ(Globals::GetFreighterCountdown(), 30);
     EXPECT_EQ(ship.GetFuel(), 150000);
@@ -149,9 +153,12 @@ TEST(Globals, ResetGameStartsTheWorldAgain) {
     EXPECT_EQ(bunker.GetFood(), 0);
     EXPECT_EQ(bunker.GetCrewQueue()->GetTotal(), 0);
     EXPECT_EQ(bunker.GetBombQueue()->GetTotal(), 0);
+    EXPECT_EQ(bunker.GetAirQueue()->GetTotal(), 0);
     EXPECT_EQ(bunker.GetSubSector(), 4);  // the site stays
     EXPECT_EQ(earth.GetSector(9)->GetCounter(), 100);
     EXPECT_TRUE(Globals::GetTechs()->FindTech("A1")->GetResearched());
+    ASSERT_EQ(Globals::GetMessages()->GetTotal(), 1) << "the morning's messages stay";
+    EXPECT_STREQ(Globals::GetMessages()->GetNode(0)->message.GetText(), morning);
 }
 
 }  // namespace

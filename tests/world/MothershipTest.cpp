@@ -263,4 +263,21 @@ TEST(Mothership, Dump) {
                                 craft.str() + " ");
 }
 
+TEST(Mothership, DumpListsAtMostTwentyFourOfEach) {
+    Mothership ship;
+    Globals::StartingLoadout(ship);  // 33 crew, four craft
+    std::ostringstream expected;
+    expected << "0 0 2 0 100 1000 150000 10000 350000 161000 0 0 33 ";
+    for (int i = 0; i < 24; ++i) {
+        expected << ship.GetCrewQueue()->GetCrewNode(i)->crew << ' ';
+    }
+    expected << "4 ";
+    for (int i = 0; i < 4; ++i) {
+        expected << ship.GetAirQueue()->GetNode(i)->aircraft << ' ';
+    }
+    std::ostringstream dump;
+    dump << ship;
+    EXPECT_EQ(dump.str(), expected.str());
+}
+
 }  // namespace
