@@ -71,7 +71,9 @@ void EndOfDayOnAFullWorld(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         BuildFullWorld();
-        crewBefore += Globals::CountAllCrew();
+        for (int place = 0; place < Globals::kPlaces; ++place) {
+            crewBefore += Globals::GetPlaceCrewQueue(place)->GetTotal();
+        }
         state.ResumeTiming();
         EndDay(hIn, hOut);
     }
