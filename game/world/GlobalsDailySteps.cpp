@@ -103,9 +103,8 @@ void Globals::ProcessTransfers() {
         for (int i = 0; i < here.GetTotal(); ++i) {
             Aircraft& craft = here.GetNode(i)->aircraft;
             int const destination = craft.GetDestination();
-            // A craft already standing where it is bound has nowhere to go.
-            if (craft.GetMission() != MISSION_TRAVEL || destination == craft.GetHome() ||
-                destination == place) {
+            // A craft bound for its own home has nowhere to go and stays on its mission.
+            if (craft.GetMission() != MISSION_TRAVEL || destination == craft.GetHome()) {
                 continue;
             }
             AirQueue* there = GetPlaceAirQueue(destination);

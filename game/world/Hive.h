@@ -14,6 +14,9 @@ public:
 
     // Race 0, value 90, named "BAD".
     Hive();
+    Hive(Hive const&) = default;
+    // Copies name, race and value.
+    Hive& operator=(Hive const&) = default;
 
     // Names the hive after the race's eggs; race 12 has no egg name and keeps the one it had.
     void SetType(CrewType const& race);

@@ -19,3 +19,8 @@ bool HiveQueue::dequeue(Hive& out) {
     out = node->hive;
     return true;
 }
+
+HiveQueue& HiveQueue::operator=(HiveQueue const& other) {
+    chain = other.chain;
+    return *this;
+}

@@ -16,7 +16,8 @@ public:
 
     HiveQueue() = default;
     HiveQueue(HiveQueue const&) = delete;
-    HiveQueue& operator=(HiveQueue const&) = delete;
+    // Replaces the hives with copies of the other list's: no two lists share a node. Safe on itself.
+    HiveQueue& operator=(HiveQueue const& other);
 
     // Appends a hive of that race when the free cargo room holds one.
     bool enqueue(CrewType const& race, int const& room);

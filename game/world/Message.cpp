@@ -1,10 +1,12 @@
 #include "game/world/Message.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/world/SillyString.h"
+#include "platform/Console.h"
 
 Message::Message() : text{}, flag(false), type(0) { StringCopy(text, "Message input failed"); }
 
@@ -32,5 +34,7 @@ int Message::ColorOf(int type) {
 void Message::Print(int x, int y) const {
     int const color = ColorOf(type);
     SetColor(color);
+    con::SetConsoleCursorPosition(con::GetStdHandle(con::STD_OUTPUT_HANDLE),
+                                  con::Coord{static_cast<int16_t>(x), static_cast<int16_t>(y)});
     PrintWrapped(text, x, y, kWrapWidth, color);
 }

@@ -33,8 +33,10 @@ void MessageQueue::ShowPage(int first) {
     }
     if (count > kPerPage && last > count) {
         // A last, partial page: wipe what an earlier page left in the places
-        // below its messages.
-        for (int place = shown; place < kPerPage; ++place) {
+        // that follow its messages, as many as the last page leaves empty, and
+        // never past the page's six places.
+        int const empty = kPerPage - count % kPerPage;
+        for (int place = shown; place < shown + empty && place < kPerPage; ++place) {
             int const row = kFirstRow + kRowsPerMessage * place;
             PrintPadded("", kColumn, row, 15, kBlankWidth);
             PrintPadded("", kColumn, row + 1, 15, kBlankWidth);

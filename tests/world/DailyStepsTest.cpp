@@ -288,6 +288,18 @@ TEST(BunkerConstruction, FourPovolniansReportEachDayUntilBuilt) {
     EXPECT_EQ(BunkerOf(5).GetMaterials(), 10000 - 16 * 320);
 }
 
+TEST(BunkerConstruction, TheLastSectorsBunkerIsBuiltLikeAnyOther) {
+    Man(24, RACE_POVOLNIAN, 4);
+    BunkerOf(24).ChangeMaterials(10000);
+    for (int day = 1; day <= 15; ++day) {
+        Globals::ProcessBunkerConstruction();
+    }
+    ForgetMessages();
+    Globals::ProcessBunkerConstruction();  // day 16
+    EXPECT_EQ(PostedMessages(), (Posted{{4, "Bunker sucessfully built in sector K"}}));
+    EXPECT_TRUE(BunkerOf(24).GetVisible());
+}
+
 TEST(BunkerConstruction, WithoutMaterialsTheCrewAsksForMore) {
     Man(24, RACE_POVOLNIAN, 4);
     Globals::ProcessBunkerConstruction();

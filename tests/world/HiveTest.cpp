@@ -86,4 +86,25 @@ TEST(HiveQueue, KeepsOrderAndATailWhenEmptied) {
     EXPECT_EQ(NameOf(hives.GetNode(0)->hive), "Probe Eggs");
 }
 
+TEST(HiveQueue, AssignmentCopiesTheHivesApart) {
+    HiveQueue hives;
+    hives.enqueue(RACE_MAKO, 20);
+    hives.enqueue(RACE_HUMAN, 20);
+    HiveQueue other;
+    other.enqueue(RACE_DEORIAN, 20);
+    other = hives;
+    ASSERT_EQ(other.GetTotal(), 2);
+    EXPECT_EQ(NameOf(other.GetNode(1)->hive), "Human Eggs");
+    EXPECT_NE(other.GetNode(0), hives.GetNode(0)) << "no node is shared";
+
+    hives.KillAllHives();
+    EXPECT_EQ(other.GetTotal(), 2);
+    HiveQueue& same = other;
+    other = same;
+    ASSERT_EQ(other.GetTotal(), 2);
+    EXPECT_EQ(NameOf(other.GetNode(0)->hive), "Mako Eggs");
+    EXPECT_TRUE(other.enqueue(RACE_PROBE, 20));
+    EXPECT_EQ(NameOf(other.GetNode(2)->hive), "Probe Eggs") << "the copy's tail is its own";
+}
+
 }  // namespace

@@ -210,4 +210,32 @@ TEST(MessageQueuePage, AnOddFirstIndexNeverDrawsBelowThePage) {
     EXPECT_EQ(vc->RefusedPositions(), 0);
 }
 
+TEST(MessageQueuePage, APartialPageWipesAsManyPlacesAsTheLastPageLeavesEmpty) {
+    con::ScopedVirtualConsole vc;
+    MessageQueue queue;
+    Post(queue, 10);  // a last page of four leaves two places empty
+    vc->Fill('#', 7);
+    queue.ShowPage(7);
+    EXPECT_EQ(vc->Picture(3, 4, 10, 17),
+              "message 7 \n"
+              "##########\n"
+              "##########\n"
+              "message 8 \n"
+              "##########\n"
+              "##########\n"
+              "message 9 \n"
+              "##########\n"
+              "##########\n"
+              "          \n"
+              "          \n"
+              "##########\n"
+              "          \n"
+              "          \n"
+              "##########\n"
+              "##########\n"
+              "##########");
+    EXPECT_EQ(vc->ByteAt(71, 21), ' ');
+    EXPECT_EQ(vc->ByteAt(3, 21), 17);
+}
+
 }  // namespace
