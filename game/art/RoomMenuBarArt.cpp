@@ -14,20 +14,21 @@ constexpr char const* kBarGlyphs[] = {
     "                                      ░ ",
     "▄░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░░░░ ",
     "░▒▒▓▓",
-    "▀░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░",
 };
 constexpr char const* kBarKeys[] = {
     ".......................................f",
     "......................................ss",
     "hsssssssssssssssssssssssssssssssssssssss",
     "sssss",
-    "hsssssssssssssssssssssssssssssssssss",
 };
 constexpr ArtLayer kBarLayers[] = {{0, 0, kBarGlyphs, kBarKeys}};
 
+// The end of the text row, then the bar's lower edge.
 constexpr char const* kEndGlyphs[] = {"▓▓▒▒░░"};
 constexpr char const* kEndKeys[] = {"ssssss"};
-constexpr ArtLayer kEndLayers[] = {{32, 3, kEndGlyphs, kEndKeys}};
+constexpr char const* kLowerGlyphs[] = {"▀░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░"};
+constexpr char const* kLowerKeys[] = {"hsssssssssssssssssssssssssssssssssss"};
+constexpr ArtLayer kEndLayers[] = {{32, 3, kEndGlyphs, kEndKeys}, {0, 4, kLowerGlyphs, kLowerKeys}};
 
 // clang-format on
 

@@ -12,10 +12,10 @@ namespace art {
 inline constexpr int kRoomMenuTextDx = 5;
 inline constexpr int kRoomMenuTextDy = 3;
 
-// Everything but the right end of the text row.
+// The bar down to the left end of the text row.
 extern CellArt const kRoomMenuBar;
-// The right end of the text row, drawn after the text: it closes the bar over
-// a text that runs past 27 characters.
+// The right end of the text row and the bar's lower edge, drawn after the
+// text: the end closes the bar over a text that runs past 27 characters.
 extern CellArt const kRoomMenuBarEnd;
 
 }  // namespace art

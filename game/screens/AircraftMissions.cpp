@@ -279,3 +279,5 @@ bool SelectAircraftTarget(con::Handle hOut, con::Handle hIn, int location, int c
         }
     }
 }
+
+void DrawArrowMarker(int x, int y, int colour) { DrawSectorMarker(x, y, colour); }

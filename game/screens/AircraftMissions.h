@@ -20,3 +20,8 @@ void DrawMissionFrame(con::Handle hOut);
 // Returns, after Escape, whether the craft's destination differs from its
 // home. A craft that is not there gives false and shows nothing.
 bool SelectAircraftTarget(con::Handle hOut, con::Handle hIn, int location, int craftIndex, bool anySector);
+
+// Four arrows round the cell (x + 4, y + 2), the middle of a sector box whose
+// corner is at (x, y): up above it, left and right beside it, down below it.
+// No screen draws it.
+void DrawArrowMarker(int x, int y, int colour);

@@ -48,7 +48,7 @@ void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
             case kLoadItem: LoadCargoAndCrew(hOut, hIn); break;
             case kMissionsItem: AssignAircraftMissions(hOut, hIn); break;
             case kCapsuleItem:
-                if (Globals::GetMothership()->GetCapsules() <= 0) {
+                if (Globals::GetMothership()->GetCapsules() == 0) {
                     return true;  // nothing to launch: Enter does nothing
                 }
                 LaunchSpaceCapsule(hOut, hIn);

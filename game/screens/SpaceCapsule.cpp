@@ -177,7 +177,11 @@ private:
     }
 
     // The five digits while they are edited, the one of the step's place lit.
+    // Past the units (step 0) the digits are left as they stand.
     void PaintDigits(int row, int value) const {
+        if (step_ == 0) {
+            return;
+        }
         int place = kFirstStep;
         for (int i = 0; i < kDigits; ++i, place /= 10) {
             char const digit = static_cast<char>('0' + value / place % 10);
@@ -445,11 +449,11 @@ private:
     }
 
     // Left out of the panel: back to the capsule's crew, or the ship's when
-    // the capsule has none, on the row of the field that was left.
+    // the capsule has none, on the row of the field that was left. Only the
+    // two stock labels go back to white.
     void LeavePanel() {
         PrintAt("Food:", kLabelX, kFoodRow, kWhite);
         PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
-        PrintAt("Select Destination", kDestinationX, kDestinationLabelY, kWhite);
         if (onboard_.GetTotal() > 0) {
             focus_ = Focus::Onboard;
             onboardState_.offset = field_;
@@ -631,9 +635,9 @@ int SelectBunkerSite(con::Handle hOut, con::Handle hIn, int sector) {
 
     Bunker const& bunker = *Globals::GetMap()->GetSector(sector, -1)->GetBunker();
     if (SubSector* const site = SquareOf(sector, bunker.GetSubSector()); bunker.GetVisible() && site) {
-        // A built bunker's own square is known: its tile, and the bunker on it.
+        // A built bunker's own square becomes known, and the bunker stands on
+        // its cell; the cell keeps the tile it was drawn with.
         site->SetVisible();
-        DrawSubSectorTile(sector, bunker.GetSubSector(), kTileX, kTileY);
         char const marker[3] = {static_cast<char>(240), static_cast<char>(240), '\0'};
         PrintAt(marker, SubSectorBoxX(kTileX, bunker.GetSubSector()) + 6,
                 SubSectorBoxY(kTileY, bunker.GetSubSector()) + 2, 79);
@@ -678,7 +682,7 @@ int ChooseCraftSector(con::Handle hOut, con::Handle hIn) {
     MoveSectorHighlight(kMapX, kMapY, cursor, 0);
     bool fromLeft = true;
 
-    DrawPickerMiniMaps(kMapX, kMapY);
+    DrawEveryMiniMap(kMapX, kMapY);
     Mothership const& ship = *Globals::GetMothership();
     DrawLocationMarker(kMapX, kMapY, ship.GetDestination(), kDestinationMarkerColour);
     DrawLocationMarker(kMapX, kMapY, ship.GetLocation(), kShipMarkerColour);
@@ -704,7 +708,7 @@ int ChooseCraftSector(con::Handle hOut, con::Handle hIn) {
             PrintAt("No bunker built here", 3, kSelectionRow + 2, kWhite);
         }
 
-        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, false);
+        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, false, ShowTargetField);
         if (key == 13) {
             return cursor == kShipBoxCode ? kMothershipPlace : cursor;
         } else if (key == 27) {

@@ -29,7 +29,9 @@ void DrawDockPlace(int x, int y, int place, int frameColour) {
 
 }  // namespace
 
-void DrawDockBox(int x, int y, int colour) { DrawShipBox(x, y, colour, " D   O   C   K "); }
+// The label is one blank wider than the ORBIT label and covers the right side
+// on its row: the box shows that side only at its corners.
+void DrawDockBox(int x, int y, int colour) { DrawShipBox(x, y, colour, " D   O   C   K  "); }
 
 void MoveTargetHighlight(int x, int y, int now, int old, bool redrawOld) {
     if (redrawOld) {
@@ -71,10 +73,14 @@ void DrawPickerSectors(int x, int y) {
     }
 }
 
-void DrawPickerMiniMaps(int x, int y) {
+void DrawEveryMiniMap(int x, int y) {
     for (int sector = kFirstSector; sector <= kLastSector; ++sector) {
         DrawSectorMiniMap(sector, SectorBoxX(x, sector) + 1, SectorBoxY(y, sector) + 1);
     }
+}
+
+void DrawPickerMiniMaps(int x, int y) {
+    DrawEveryMiniMap(x, y);
     constexpr char kInside[] = "               ";  // the 15 cells between the DOCK box's corners
     PrintAt(kInside, x + kDockBoxDx + 1, y + kDockBoxDy, 15);
     PrintAt(kInside, x + kDockBoxDx + 1, y + kDockBoxDy + 2, 15);
@@ -95,9 +101,10 @@ void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& from
     }
 }
 
-char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters) {
+char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters,
+                   PlaceField field) {
     PrintAt("Highlighted Selection", 3, 18, 15);
-    ShowSelectionField(3, 19, true, 15, 14, cursor);
+    field(3, 19, true, 15, 14, cursor);
     con::KeyRecord key{};
     if (!ReadKeyPress(hIn, key)) {
         return 0;

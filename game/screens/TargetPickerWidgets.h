@@ -17,7 +17,8 @@
 inline constexpr int kDockBoxDx = 16;
 inline constexpr int kDockBoxDy = 17;
 
-// Corners and sides in the colour, " D   O   C   K " in white between them.
+// Corners and sides in the colour, then " D   O   C   K  " in white from the
+// cell after the left side; its last blank falls on the right side.
 void DrawDockBox(int x, int y, int colour);
 
 // Sector box `old` back to a plain frame (when redrawOld is set) and box `now`
@@ -41,14 +42,19 @@ void ShowSelectionField(int x, int y, bool withLabel, int labelColour, int value
 // bunkers.
 void DrawPickerSectors(int x, int y);
 // Every sector's mini-map inside its box; they wipe the arrows round the
-// letters. Then the rows above and below the DOCK label, wiping its arrows.
+// letters.
+void DrawEveryMiniMap(int x, int y);
+// The mini-maps, then the rows above and below the DOCK label, wiping its
+// arrows.
 void DrawPickerMiniMaps(int x, int y);
 // An arrow key on a picker's map: the cursor (a sector or the DOCK box, 407)
 // moves as on the navigation map, and the highlight follows it. Letters are
 // redrawn marking the built bunkers when bunkerLetters is set, else white.
 void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& fromLeft, bool bunkerLetters);
 // One pass of a picker's keys: the place under the cursor is shown under
-// "Highlighted Selection" at (3, 18), a key is read and an arrow moves the
-// cursor. Returns the character of any other key pressed (13 Enter, 27
-// Escape), else 0.
-char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters);
+// "Highlighted Selection" at (3, 18) with `field`, a key is read and an arrow
+// moves the cursor. Returns the character of any other key pressed (13 Enter,
+// 27 Escape), else 0.
+using PlaceField = void (*)(int x, int y, bool withLabel, int labelColour, int valueColour, int location);
+char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters,
+                   PlaceField field = ShowSelectionField);

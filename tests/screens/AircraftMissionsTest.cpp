@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tests/screens/DockingBayWorld.h"
+#include "tests/screens/ScreenSnapshot.h"
 
 #include "game/screens/AircraftMissions.h"
 
@@ -228,6 +229,21 @@ TEST(AircraftTargetPicker, OpensWithNoTargetAndMarksTheChosenOne) {
     EXPECT_EQ(Docked(0).GetDestination(), 0) << "reset when the map opened";
     EXPECT_EQ(vc->AttrAt(31, 18), 12) << "the DOCK box is lit for a craft of the ship";
     EXPECT_FALSE(SelectAircraftTarget(Out(), In(), 0, 9, true)) << "no such craft: nothing shown";
+}
+
+TEST(ArrowMarker, FourArrowsRoundTheMiddleOfABox) {
+    con::ScopedVirtualConsole vc;
+    ScreenSnapshot const before(*vc);
+    DrawArrowMarker(23, 5, 13);
+    EXPECT_EQ(vc->Picture(26, 6, 3, 3),
+              " ▲ \n"
+              "◄ ►\n"
+              " ▼ ");
+    std::vector<std::pair<int, int>> const arrows = {{27, 6}, {26, 7}, {28, 7}, {27, 8}};
+    EXPECT_EQ(ScreenSnapshot(*vc).ChangedFrom(before), arrows) << "nothing else is drawn";
+    for (auto [x, y] : arrows) {
+        EXPECT_EQ(vc->AttrAt(x, y), 13);
+    }
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/screens/DockingBayWorld.h"
 
+#include "game/screens/AircraftMissions.h"
 #include "game/screens/CraftList.h"
 #include "game/screens/DockingBayMenu.h"
+#include "game/screens/LoadCargoAndCrew.h"
+#include "game/screens/SpaceCapsule.h"
 
 namespace {
 
@@ -179,6 +184,105 @@ TEST(CraftList, ADockOfTwoHundredFightersIsListedToItsLastCraft) {
     EXPECT_TRUE(Play([&] { chosen = SelectAircraft(Out(), In(), 0); }));
     EXPECT_EQ(chosen, 188) << "the last page's first row";
     EXPECT_EQ(vc->Text(17, 4, 19), "Stealth Fighter");
+}
+
+// ---- The frames of the room's screens ---------------------------------------
+
+// A line's joints: the glyph at each column of a row; "x:glyph" pairs.
+struct Joints {
+    int row;
+    std::vector<std::pair<int, char const*>> at;
+};
+
+void ExpectJoints(con::VirtualConsole& vc, std::vector<Joints> const& lines, int colour) {
+    for (Joints const& line : lines) {
+        for (auto const& [x, glyph] : line.at) {
+            EXPECT_EQ(vc.Text(line.row, x, x + 1), glyph) << "(" << x << ", " << line.row << ")";
+            EXPECT_EQ(vc.AttrAt(x, line.row), colour) << "(" << x << ", " << line.row << ")";
+        }
+    }
+}
+
+// Rows first..last with the same glyph at each column.
+void ExpectSides(con::VirtualConsole& vc, int first, int last, std::vector<int> const& columns, int colour) {
+    std::vector<Joints> lines;
+    for (int row = first; row <= last; ++row) {
+        lines.push_back({row, {}});
+        for (int x : columns) {
+            lines.back().at.emplace_back(x, "║");
+        }
+    }
+    ExpectJoints(vc, lines, colour);
+}
+
+TEST(DockingBayFrames, TheCraftList) {
+    con::ScopedVirtualConsole vc;
+    vc->Escape();
+    Play([] { SelectAircraft(Out(), In(), 0); });
+    ExpectJoints(*vc,
+                 {{3, {{3, "╔"}, {17, "╗"}, {27, "╔"}, {41, "╗"}}},
+                  {5, {{3, "╠"}, {17, "╩"}, {27, "╬"}, {41, "╩"}, {76, "╗"}, {50, "═"}}},
+                  {18, {{3, "╠"}, {27, "╩"}, {76, "╣"}}},
+                  {22, {{3, "╚"}, {40, "═"}, {76, "╝"}}}},
+                 15);
+    EXPECT_EQ(vc->Text(4, 3, 42), "║  CraftName  ║         ║  CraftStats ║");
+    ExpectSides(*vc, 6, 17, {3, 27, 76}, 15);
+    ExpectSides(*vc, 19, 21, {3, 76}, 15);
+    EXPECT_EQ(vc->Text(2, 30, 65), "Press Escape to return to Dock menu");
+}
+
+TEST(DockingBayFrames, LoadingCargoAndCrew) {
+    con::ScopedVirtualConsole vc;
+    DrawLoadFrame(Out());
+    ExpectJoints(
+        *vc,
+        {{1, {{3, "╔"}, {14, "╗"}, {18, "╔"}, {29, "╗"}, {36, "╔"}, {47, "╗"}, {56, "╔"}, {67, "╗"}}},
+         {2, {{3, "║"}, {14, "║"}, {18, "║"}, {29, "║"}, {36, "║"}, {47, "║"}, {56, "║"}, {67, "║"}}},
+         {3,
+          {{3, "╠"}, {14, "╩"}, {18, "╬"}, {29, "╩"}, {36, "╬"}, {47, "╩"}, {56, "╬"}, {67, "╩"}, {76, "╗"}}},
+         {18, {{3, "╠"}, {18, "╩"}, {36, "╩"}, {56, "╩"}, {76, "║"}}},
+         {22, {{3, "╚"}, {76, "╝"}}}},
+        2);
+    ExpectSides(*vc, 4, 17, {3, 18, 36, 56, 76}, 2);
+    ExpectSides(*vc, 19, 21, {3, 76}, 2);
+    EXPECT_EQ(vc->Text(0, 21, 60), "Press Escape To Return To Previous Menu");
+}
+
+TEST(DockingBayFrames, AircraftMissions) {
+    con::ScopedVirtualConsole vc;
+    DrawMissionFrame(Out());
+    ExpectJoints(*vc,
+                 {{1, {{3, "╔"}, {14, "╗"}, {18, "╔"}, {29, "╗"}, {41, "╔"}, {52, "╗"}}},
+                  {2, {{3, "║"}, {14, "║"}, {18, "║"}, {29, "║"}, {41, "║"}, {52, "║"}}},
+                  {3, {{3, "╠"}, {14, "╩"}, {18, "╬"}, {29, "╩"}, {41, "╬"}, {52, "╩"}, {76, "╗"}}},
+                  {18, {{3, "╠"}, {18, "╩"}, {41, "╩"}, {76, "╣"}}},
+                  {22, {{3, "╚"}, {76, "╝"}}}},
+                 2);
+    ExpectSides(*vc, 4, 17, {3, 18, 41, 76}, 2);
+    ExpectSides(*vc, 19, 21, {3, 76}, 2);
+    EXPECT_EQ(vc->Text(0, 21, 60), "Press Escape To Return To Previous Menu");
+}
+
+TEST(DockingBayFrames, TheSpaceCapsule) {
+    con::ScopedVirtualConsole vc;
+    DrawCapsuleFrame(Out());
+    ExpectJoints(*vc,
+                 {{1, {{3, "╔"}, {14, "╗"}, {26, "╔"}, {37, "╗"}, {49, "╔"}, {60, "╗"}}},
+                  {3, {{3, "╠"}, {14, "╩"}, {26, "╬"}, {37, "╩"}, {49, "╬"}, {60, "╩"}, {76, "╗"}}},
+                  {6, {{49, "╠"}, {60, "═"}, {76, "╝"}}},
+                  {7, {{51, "╔"}, {62, "╗"}}},
+                  {8, {{51, "║"}, {62, "║"}}},
+                  {9, {{51, "╠"}, {62, "╩"}, {76, "╗"}}},
+                  {17, {{51, "╚"}, {76, "╝"}}},
+                  {18, {{3, "╠"}, {26, "╩"}, {49, "╩"}, {76, "╗"}}},
+                  {22, {{3, "╚"}, {76, "╝"}}}},
+                 2);
+    ExpectSides(*vc, 4, 17, {3, 26}, 2);
+    ExpectSides(*vc, 4, 5, {49, 76}, 2);
+    ExpectSides(*vc, 7, 17, {49}, 2);
+    ExpectSides(*vc, 10, 16, {51, 76}, 2);
+    ExpectSides(*vc, 19, 21, {3, 76}, 2);
+    EXPECT_EQ(vc->Text(7, 63, 78), std::string(15, ' ')) << "the LAUNCH tab stands alone";
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include "tests/screens/DockingBayWorld.h"
 
+#include "game/art/GroundPictures.h"
 #include "game/screens/SpaceCapsule.h"
+#include "game/ui/GuiFunctions.h"
 
 namespace {
 
@@ -162,7 +164,7 @@ TEST(SpaceCapsule, TheDigitEditor) {
     vc->Left().Right().Right().Right().Right().Right().Right().Up();
     Capsule(*vc);
     EXPECT_EQ(vc->Text(4, 61, 66), "00000") << "past the units: no digit, no change";
-    EXPECT_EQ(vc->Attributes(61, 4, 5, 1), "15 15 15 15 15");
+    EXPECT_EQ(vc->Attributes(61, 4, 5, 1), "15 15 15 15 241") << "the digits stay as the units left them";
     vc->Left().Right().Right().Right().Right().Right().Right().Left();
     Capsule(*vc);
     EXPECT_EQ(vc->Attributes(61, 4, 5, 1), "15 15 15 241 15") << "Left from step 0 gives 10";
@@ -172,6 +174,39 @@ TEST(SpaceCapsule, TheDigitEditor) {
     vc->Left().Right().Left().Right();
     Capsule(*vc);
     EXPECT_EQ(vc->Attributes(61, 4, 5, 1), "241 15 15 15 15") << "and Right restarts at 10000";
+}
+
+TEST(SpaceCapsule, LeftOutOfThePanelPutsOnlyTheStockLabelsBack) {
+    con::ScopedVirtualConsole vc;
+    vc->Left().Down().Down().Left();  // the panel, down to Select Destination, and out
+    Capsule(*vc);
+    EXPECT_EQ(LitTitle(*vc), 0) << "the capsule is empty: back to the ship's crew";
+    EXPECT_EQ(vc->AttrAt(4, 8), 241) << "on the row of the field left, the fifth";
+    EXPECT_EQ(vc->AttrAt(50, 4), 15);
+    EXPECT_EQ(vc->AttrAt(50, 5), 15);
+    EXPECT_EQ(vc->AttrAt(52, 10), 241) << "Select Destination keeps its colour";
+    vc->Left().Down().Down().Left().Left();  // and in again: the panel starts on Food
+    Capsule(*vc);
+    EXPECT_EQ(vc->AttrAt(50, 4), 241);
+}
+
+TEST(SpaceCapsule, NoLaunchWithoutAReadyCapsule) {
+    // The menu opens the screen only with a capsule ready; opened without one,
+    // "yes" at the prompt launches nothing rather than a capsule the ship has
+    // not got.
+    con::ScopedVirtualConsole vc;
+    Ship().ChangeCapsules(-Ship().GetCapsules());
+    BunkerOf(3).SetSubSector(2);
+    NameEveryone();
+    Census const before = TakeCensus();
+    vc->Enter().Left();                        // one member aboard
+    vc->Down().Down().Enter().Down().Enter();  // sector 3, which has its site
+    vc->Left().Enter().Escape().Escape();      // yes; then out
+    EXPECT_TRUE(Capsule(*vc));
+    EXPECT_NE(vc->Text(14, 56, 72), "CAPSULE LAUNCHED");
+    EXPECT_EQ(Ship().GetCapsules(), 0);
+    EXPECT_EQ(BunkerOf(3).GetCrewQueue()->GetTotal(), 0);
+    EXPECT_EQ(TakeCensus(), before);
 }
 
 TEST(SpaceCapsule, ALaunchHandsCrewStockAndSiteToTheBunker) {
@@ -270,6 +305,27 @@ TEST(BunkerSitePicker, TakesMappedMountainsDesertRubbleAndRuinsOnly) {
     }
 }
 
+TEST(BunkerSitePicker, ABuiltBunkersSquareBecomesKnownAndShowsTheBunker) {
+    con::ScopedVirtualConsole vc;
+    Bunker& bunker = BuildBunker(6);
+    bunker.SetSubSector(5);
+    SubSector& site = *Globals::GetMap()->GetSector(6, -1)->GetSubSector(5, -1);
+    site.SetType(SubSector::kMountains);
+    ASSERT_FALSE(site.GetVisible());
+    vc->Escape();
+    Play([] { SelectBunkerSite(Out(), In(), 6); });
+    EXPECT_TRUE(site.GetVisible());
+    // Square 5's cell starts at (13, 7): the bunker stands at (19, 9), on the
+    // tile the cell was drawn with, the unknown square's.
+    EXPECT_EQ(vc->ByteAt(19, 9), 240);
+    EXPECT_EQ(vc->ByteAt(20, 9), 240);
+    EXPECT_EQ(vc->AttrAt(19, 9), 79);
+    std::string const shown = vc->Picture(13, 7, 9, 4);
+    UnknownTile(13, 7);
+    PrintAt("\xF0\xF0", 19, 9, 79);
+    EXPECT_EQ(vc->Picture(13, 7, 9, 4), shown);
+}
+
 TEST(CapsuleTargetPicker, ASectorWithASiteReturnsAtOnceAndTheDockChoosesNothing) {
     con::ScopedVirtualConsole vc;
     BunkerOf(4).SetSubSector(7);
@@ -310,6 +366,51 @@ TEST(SpaceCapsule, TheLaunchedBunkerIsBuiltOnTheFollowingDays) {
     EXPECT_GT(days, 1);
     char name[20];
     EXPECT_TRUE(GetLocationName(name, 1)) << "now offered by the loading and mission screens";
+}
+
+TEST(CraftSectorPicker, CountsTheFirstSectorsCraftAndNamesThePlaceUnderTheCursor) {
+    con::ScopedVirtualConsole vc;
+    BuildBunker(1);
+    AirQueue& craft = *BunkerOf(1).GetAirQueue();
+    for (AircraftType type : {SAUCER_TRANSPORT, HULK_BOMBER, SAUCER_TRANSPORT, CARGO_BARGE}) {
+        ASSERT_TRUE(craft.enqueue(type, 1000000, 1));
+    }
+    std::vector<std::string> places;
+    vc->onWait = [&places](con::VirtualConsole& v) { places.push_back(v.Text(20, 3, 27)); };
+    vc->Right().Right().Up().Enter();
+    int chosen = -2;
+    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_EQ(chosen, 0) << "the DOCK box stands for the ship";
+    EXPECT_EQ(vc->Text(0, 12, 47), "CHOOSE A SECTOR CONTAINING AIRCRAFT");
+    EXPECT_EQ(vc->Picture(49, 18, 26, 4),
+              "Craft Total at Location:  \n"
+              "Saucer: 2                 \n"
+              "Fighter: 0                \n"
+              "Bomber: 1                 ");
+    // One wait a key, each showing the place the keys before it led to.
+    ASSERT_EQ(places.size(), 4U);
+    EXPECT_EQ(places[0], "Bunker built here       ");
+    EXPECT_EQ(places[1], "No bunker built here    ");
+    EXPECT_EQ(places[3], "Mothership Dock         ");
+    EXPECT_EQ(vc->AttrAt(3, 20), 14);
+    EXPECT_EQ(vc->Text(19, 3, 21), "Sector: Mothership");
+    EXPECT_EQ(vc->AttrAt(31, 18), 12) << "the DOCK box lit";
+    EXPECT_EQ(vc->AttrAt(15, 1), 2) << "sector 1 plain again";
+
+    vc->Down().Enter();
+    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_EQ(chosen, 7);
+    vc->Escape();
+    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_EQ(chosen, -1);
+}
+
+TEST(BunkerOfSector, OnlyABuiltBunker) {
+    EXPECT_EQ(GetBunkerOfSector(5), nullptr);
+    Bunker& bunker = BuildBunker(5);
+    EXPECT_EQ(GetBunkerOfSector(5), &bunker);
+    EXPECT_EQ(GetBunkerOfSector(0), nullptr);
+    EXPECT_EQ(GetBunkerOfSector(25), nullptr);
 }
 
 }  // namespace

@@ -41,10 +41,12 @@ TEST(DockBox, CornersAndSidesInItsColourAndTheLabelInWhite) {
     DrawDockBox(31, 18, 12);
     EXPECT_EQ(vc->Picture(31, 18, 17, 3),
               "╓               ╖\n"
-              "║ D   O   C   K ║\n"
+              "║ D   O   C   K  \n"
               "╙               ╜");
     EXPECT_EQ(vc->AttrAt(31, 18), 12);
-    EXPECT_EQ(vc->AttrAt(47, 19), 12) << "the label leaves the right side standing";
+    EXPECT_EQ(vc->AttrAt(31, 19), 12);
+    EXPECT_EQ(vc->AttrAt(47, 20), 12);
+    EXPECT_EQ(vc->AttrAt(47, 19), 15) << "the label's last blank stands on the right side";
     EXPECT_EQ(vc->AttrAt(33, 19), 15);
 }
 
