@@ -31,15 +31,18 @@ void ShowReadyCapsules() {
 }
 void HideReadyCapsules(int width) { PrintPadded(" ", kCapsuleTextX, kCapsuleTextY, kWhite, width); }
 
+void PaintItem(Item item, int colour) { PaintRoomMenuItem(item, kItemTexts[item - 1], colour); }
+
+constexpr RoomItemPainters kPainters = {DockItemViewShips, DockItemLoad, DockItemMissions, DockItemCapsule,
+                                        DockItemReturn};
+
 }  // namespace
 
-void DockItemViewShips(int colour) {
-    PaintRoomMenuItem(kViewShipsItem, kItemTexts[kViewShipsItem - 1], colour);
-}
-void DockItemLoad(int colour) { PaintRoomMenuItem(kLoadItem, kItemTexts[kLoadItem - 1], colour); }
-void DockItemMissions(int colour) { PaintRoomMenuItem(kMissionsItem, kItemTexts[kMissionsItem - 1], colour); }
-void DockItemCapsule(int colour) { PaintRoomMenuItem(kCapsuleItem, kItemTexts[kCapsuleItem - 1], colour); }
-void DockItemReturn(int colour) { PaintRoomMenuItem(kReturnItem, kItemTexts[kReturnItem - 1], colour); }
+void DockItemViewShips(int colour) { PaintItem(kViewShipsItem, colour); }
+void DockItemLoad(int colour) { PaintItem(kLoadItem, colour); }
+void DockItemMissions(int colour) { PaintItem(kMissionsItem, colour); }
+void DockItemCapsule(int colour) { PaintItem(kCapsuleItem, colour); }
+void DockItemReturn(int colour) { PaintItem(kReturnItem, colour); }
 
 void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
     auto const choose = [hOut, hIn](int item) {
@@ -55,7 +58,7 @@ void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
                 break;
             default: LeaveRoom(); return false;
         }
-        RedrawRoomMenu(hOut, kItemTexts, item);
+        RedrawRoomMenu(hOut, PaintWith(kPainters), item);
         if (item == kCapsuleItem) {
             ShowReadyCapsules();
         }
@@ -68,5 +71,5 @@ void DockingBayMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
             HideReadyCapsules(now == kMissionsItem ? 28 : 30);
         }
     };
-    RunRoomMenu(hOut, hIn, kItemTexts, choose, moved);
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), choose, moved);
 }

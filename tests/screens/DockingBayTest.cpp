@@ -10,6 +10,7 @@
 #include "game/screens/DockingBayMenu.h"
 #include "game/screens/LoadCargoAndCrew.h"
 #include "game/screens/SpaceCapsule.h"
+#include "game/ui/GuiFunctions.h"
 
 namespace {
 
@@ -64,6 +65,32 @@ TEST(DockingBayMenu, TheCapsuleCountStandsBesideItemFourOnly) {
             vc->Down();
         }
     }
+}
+
+TEST(DockingBayMenu, WrappingRoundTheEndsLeavesTheSideTextAlone) {
+    con::ScopedVirtualConsole vc;
+    bool marked = false;
+    vc->onWait = [&marked](con::VirtualConsole&) {
+        if (!marked) {
+            PrintAt("##############################", 4, 16, 15);
+            marked = true;
+        }
+    };
+    vc->Up().Down();  // 1 to 5 and back to 1
+    Menu();
+    vc->onWait = nullptr;
+    ExpectMenu(*vc, 1);
+    EXPECT_EQ(CapsuleLine(*vc), std::string(30, '#'));
+}
+
+TEST(DockingBayMenu, EachItemHasItsPainter) {
+    con::ScopedVirtualConsole vc;
+    void (*const painters[])(int) = {DockItemViewShips, DockItemLoad, DockItemMissions, DockItemCapsule,
+                                     DockItemReturn};
+    for (int item = 1; item <= 5; ++item) {
+        painters[item - 1](item == 2 ? 241 : 31);
+    }
+    ExpectMenu(*vc, 2);
 }
 
 TEST(DockingBayMenu, WithNoReadyCapsuleItemFourIgnoresEnter) {
