@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "game/screens/SuperFreighterMenu.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "platform/Console.h"
 #include "platform/TerminalConsole.h"
@@ -16,12 +15,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     con::ScopedTerminal terminal;
-    SetColor(15);
     con::Handle const hIn = con::GetStdHandle(con::STD_INPUT_HANDLE);
     con::Handle const hOut = con::GetStdHandle(con::STD_OUTPUT_HANDLE);
-    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
-    ResizeConsole(hOut, con::kColumns, con::kRows);
-    HideCursor(hOut);
+    PrepareConsole(hIn, hOut);
     // Taking the shuttle back leaves the screen: it opens again.
     for (;;) {
         SuperFreighterMenu(hIn, hOut);

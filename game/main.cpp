@@ -1,21 +1,15 @@
 // Program entry: the console made ready for the game, then the title menu
 // until the player chooses EXIT.
 #include "game/screens/TitleMenu.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "platform/Console.h"
 #include "platform/TerminalConsole.h"
 
 int main() {
     con::ScopedTerminal terminal;
-    SetColor(15);
     con::Handle const hIn = con::GetStdHandle(con::STD_INPUT_HANDLE);
     con::Handle const hOut = con::GetStdHandle(con::STD_OUTPUT_HANDLE);
-    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
-    ResizeConsole(hOut, con::kColumns, con::kRows);
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    PrepareConsole(hIn, hOut);
 
     MainMenu(hIn, hOut);
 

@@ -82,6 +82,13 @@ void HideCursor(con::Handle hOut) {
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
 }
 
+void PrepareConsole(con::Handle hIn, con::Handle hOut) {
+    SetColor(15);
+    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
+    ResizeConsole(hOut, con::kColumns, con::kRows);
+    HideCursor(hOut);
+}
+
 void ClearScreen(con::Handle hOut, int color, bool escapeHint) {
     SetColor(15);
     con::ClearConsole();

@@ -18,6 +18,10 @@ void ResizeConsole(con::Handle hOut, int16_t columns, int16_t rows);
 // screen does before it draws.
 void HideCursor(con::Handle hOut);
 
+// The console made ready for the game at start-up: white text, processed
+// input only, 80 x 25, the cursor hidden at the top left.
+void PrepareConsole(con::Handle hIn, con::Handle hOut);
+
 // Clears the console in white on black, hides the cursor and paints row 0
 // (the Escape hint, or blanks), the side bars of rows 1-22 and the status bar
 // in the colour.

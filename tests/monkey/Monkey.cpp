@@ -16,7 +16,6 @@
 
 #include "game/screens/SpaceCapsule.h"
 #include "game/screens/TitleMenu.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/GameRandom.h"
 #include "game/world/Globals.h"
@@ -629,13 +628,8 @@ std::string WorldFault() {
 // ---- Running ----------------------------------------------------------------
 
 void WholeGame(con::Handle hIn, con::Handle hOut) {
-    // As the program entry makes the console ready, less the terminal.
-    SetColor(15);
-    con::SetConsoleMode(hIn, con::ENABLE_PROCESSED_INPUT);
-    ResizeConsole(hOut, con::kColumns, con::kRows);
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    // As the program entry runs it, less the terminal.
+    PrepareConsole(hIn, hOut);
     MainMenu(hIn, hOut);
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 24});
 }
