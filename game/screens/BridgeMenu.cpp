@@ -2,9 +2,9 @@
 
 #include "game/screens/GroundCampaign.h"
 #include "game/screens/IonCannon.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/Navigation.h"
 #include "game/screens/RoomMenuKeys.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"

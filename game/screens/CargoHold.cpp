@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "game/screens/MapCursor.h"
 #include "game/screens/RoomMenuKeys.h"
 #include "game/screens/RoomMenuLoop.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/ui/YesNoPrompt.h"
 #include "game/world/Globals.h"

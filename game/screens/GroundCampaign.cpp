@@ -5,6 +5,7 @@
 #include "game/screens/MapCursor.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 

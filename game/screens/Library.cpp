@@ -2,9 +2,9 @@
 
 #include "game/art/BiosPageArt.h"
 #include "game/screens/EndDay.h"
-#include "game/screens/MapCursor.h"
 #include "game/screens/MorningReport.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/Portraits.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"

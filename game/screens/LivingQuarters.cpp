@@ -10,6 +10,7 @@
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/CrewCard.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/Portraits.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
@@ -112,21 +113,6 @@ void FollowPicked(CrewJobsView& view) {
     }
     state.offset = row - state.top;
     view.carriedRow = state.offset;
-}
-
-// Waits for the next key press; releases pass by. Keys that wait behind it
-// stay: these screens take the keys one by one, as they come.
-con::KeyRecord NextKeyPress(con::Handle hIn) {
-    for (;;) {
-        con::KeyRecord key{};
-        uint32_t read = 0;
-        if (!con::ReadConsoleInputA(hIn, &key, 1, &read)) {
-            return con::KeyRecord{con::KEY_EVENT, true, con::VK_ESCAPE, 27};  // no console: leave
-        }
-        if (read == 1 && key.eventType == con::KEY_EVENT && key.keyDown) {
-            return key;
-        }
-    }
 }
 
 // Where a member stands in the crew list after MoveNode(from, to).

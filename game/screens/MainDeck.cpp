@@ -8,6 +8,7 @@
 #include "game/screens/Rooms.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
@@ -201,22 +202,18 @@ void MainDeck(con::Handle hIn, con::Handle hOut, DeckRoom room) {
             DrawRoomDescription(highlighted);
         }
         DrawStatusBar(hOut, kStatusColour);
-        if (con::_kbhit() != 0) {
-            con::KeyRecord record{};
-            uint32_t read = 0;
-            // Releases are read and dropped: only a key going down acts.
-            if (con::ReadConsoleInputA(hIn, &record, 1, &read) && read == 1 && record.keyDown) {
-                if (IsArrow(record.virtualKey)) {
-                    DeckRoom const next = DeckRoomAfterMove(highlighted, record.virtualKey, freighter);
-                    if (next != highlighted) {
-                        MainDeckMoveHook();
-                        DrawRoomTag(highlighted, kTagColour);
-                        highlighted = next;
-                        DrawRoomTag(highlighted, kHighlightColour);
-                    }
-                } else if (record.character == kEnter) {
-                    EnterRoom(hIn, hOut, highlighted);
+        // Releases are read and dropped: only a key going down acts.
+        if (con::KeyRecord record{}; PollKeyPress(hIn, record)) {
+            if (IsArrow(record.virtualKey)) {
+                DeckRoom const next = DeckRoomAfterMove(highlighted, record.virtualKey, freighter);
+                if (next != highlighted) {
+                    MainDeckMoveHook();
+                    DrawRoomTag(highlighted, kTagColour);
+                    highlighted = next;
+                    DrawRoomTag(highlighted, kHighlightColour);
                 }
+            } else if (record.character == kEnter) {
+                EnterRoom(hIn, hOut, highlighted);
             }
         }
         con::FlushConsoleInputBuffer(hIn);

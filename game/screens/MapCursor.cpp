@@ -24,17 +24,6 @@ int AfterArrow(int cell, uint16_t virtualKey, int first, int across, int down) {
 
 }  // namespace
 
-bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record) {
-    uint32_t read = 0;
-    bool const ok = con::ReadConsoleInputA(hIn, &record, 1, &read);
-    con::FlushConsoleInputBuffer(hIn);
-    if (!ok) {
-        record = con::KeyRecord{con::KEY_EVENT, true, con::VK_ESCAPE, 27};
-        return true;
-    }
-    return read == 1 && record.eventType == con::KEY_EVENT && record.keyDown;
-}
-
 int SectorAfterArrow(int sector, uint16_t virtualKey) { return AfterArrow(sector, virtualKey, 1, 6, 4); }
 
 int SubSectorAfterArrow(int index, uint16_t virtualKey) { return AfterArrow(index, virtualKey, 0, 4, 4); }

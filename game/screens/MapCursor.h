@@ -1,18 +1,11 @@
-// Keys on the map screens: reading one key press, and where the arrow keys
-// take a cursor on the sector map (1-24, six to a row) and on a sector's
-// 4 x 4 grid of squares (0-15). Both wrap: Left and Right within the row, Up
-// and Down from one edge of the map to the other.
+// Keys on the map screens: where the arrow keys take a cursor on the sector
+// map (1-24, six to a row) and on a sector's 4 x 4 grid of squares (0-15). Both wrap: Left and Right within
+// the row, Up and Down from one edge of the map to the other.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/Console.h"
-
-// Reads one input record and discards whatever else waits. True when it is a
-// key press (releases and other records are false). When no record can be
-// read at all the answer is an Escape press, so a screen waiting on a lost
-// console leaves instead of spinning.
-bool ReadKeyPress(con::Handle hIn, con::KeyRecord& record);
 
 // The sector an arrow key (by virtual-key code) moves to; any other key, or a
 // sector outside 1-24, stays where it is.

@@ -1,8 +1,8 @@
 #include "game/screens/MorningReport.h"
 
-#include "game/screens/MapCursor.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "game/screens/RoomMenuLoop.h"
 
-#include "game/screens/MapCursor.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "game/screens/TargetPickerWidgets.h"
 #include "game/ui/CrewCard.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 #include "game/world/SillyString.h"

@@ -6,6 +6,7 @@
 #include "game/art/FreighterArt.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
@@ -115,23 +116,18 @@ void SuperFreighterMenu(con::Handle hIn, con::Handle hOut) {
     while (running) {
         DrawStatusBar(hOut, kStatusColour);
         // The poll waits a moment when no key is there, which paces the loop.
-        if (con::_kbhit() != 0) {
-            con::KeyRecord record{};
-            uint32_t read = 0;
-            con::ReadConsoleInputA(hIn, &record, 1, &read);
-            if (read == 1 && record.eventType == con::KEY_EVENT && record.keyDown) {
-                bool const arrow = record.virtualKey >= con::VK_LEFT && record.virtualKey <= con::VK_DOWN;
-                if (arrow) {
-                    int const next = FreighterPlaceAfterMove(selected, record.virtualKey);
-                    if (next != selected) {
-                        DrawPlace(selected, UnselectedColour(selected));
-                        DrawPlace(next, kSelectedColour);
-                        selected = next;
-                    }
-                } else if (record.character == '\r') {
-                    BlinkPlace(selected);
-                    running = selected != kFreighterShuttle;
+        if (con::KeyRecord record{}; PollKeyPress(hIn, record)) {
+            bool const arrow = record.virtualKey >= con::VK_LEFT && record.virtualKey <= con::VK_DOWN;
+            if (arrow) {
+                int const next = FreighterPlaceAfterMove(selected, record.virtualKey);
+                if (next != selected) {
+                    DrawPlace(selected, UnselectedColour(selected));
+                    DrawPlace(next, kSelectedColour);
+                    selected = next;
                 }
+            } else if (record.character == '\r') {
+                BlinkPlace(selected);
+                running = selected != kFreighterShuttle;
             }
         }
         con::FlushConsoleInputBuffer(hIn);

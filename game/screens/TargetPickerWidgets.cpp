@@ -4,6 +4,7 @@
 #include "game/screens/MapCursor.h"
 #include "game/screens/Navigation.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
 
 namespace {

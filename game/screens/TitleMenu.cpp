@@ -11,6 +11,7 @@
 #include "game/screens/MainDeck.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
 
 namespace {
@@ -280,20 +281,16 @@ void MainMenu(con::Handle hIn, con::Handle hOut) {
     bool leave = false;
     while (!leave) {
         AnimateTitle(state);
-        if (con::_kbhit() != 0) {
-            con::KeyRecord record{};
-            uint32_t read = 0;
-            // Releases are read and dropped: only a key going down acts.
-            if (con::ReadConsoleInputA(hIn, &record, 1, &read) && read == 1 && record.keyDown) {
-                if (record.virtualKey == con::VK_UP) {
-                    MoveTitleSelection(state, -1);
-                } else if (record.virtualKey == con::VK_DOWN) {
-                    MoveTitleSelection(state, +1);
-                } else if (record.character == kEnter && state.selected == kNewGameItem) {
-                    PlayNewGame(hIn, hOut, state);
-                } else if (record.character == kEnter && state.selected == kExitItem) {
-                    leave = true;
-                }
+        // Releases are read and dropped: only a key going down acts.
+        if (con::KeyRecord record{}; PollKeyPress(hIn, record)) {
+            if (record.virtualKey == con::VK_UP) {
+                MoveTitleSelection(state, -1);
+            } else if (record.virtualKey == con::VK_DOWN) {
+                MoveTitleSelection(state, +1);
+            } else if (record.character == kEnter && state.selected == kNewGameItem) {
+                PlayNewGame(hIn, hOut, state);
+            } else if (record.character == kEnter && state.selected == kExitItem) {
+                leave = true;
             }
         }
         con::FlushConsoleInputBuffer(hIn);

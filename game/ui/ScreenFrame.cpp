@@ -4,6 +4,7 @@
 
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
 #include "game/world/SillyString.h"
 
@@ -149,11 +150,5 @@ void RefreshCredits(con::Handle /*hOut*/, int color) {
 
 void WaitForKey(con::Handle hIn) {
     con::FlushConsoleInputBuffer(hIn);
-    con::KeyRecord record{};
-    uint32_t read = 0;
-    do {
-        if (!con::ReadConsoleInputA(hIn, &record, 1, &read)) {
-            return;  // no console to wait on: waiting would never end
-        }
-    } while (read == 0 || !record.keyDown);
+    NextKeyPress(hIn);  // a console that cannot be read answers at once
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 
 namespace {
 
@@ -41,11 +42,8 @@ void PaintTrack(int column, int y, int visible) {
     }
 }
 
-bool KeyDown(con::Handle hIn, con::KeyRecord& record) {
-    uint32_t read = 0;
-    con::ReadConsoleInputA(hIn, &record, 1, &read);
-    return read == 1 && record.keyDown;
-}
+// One record, nothing flushed; a console that cannot be read gives Escape.
+bool KeyDown(con::Handle hIn, con::KeyRecord& record) { return ReadKeyRecord(hIn, record) != KeyRead::Other; }
 
 }  // namespace
 

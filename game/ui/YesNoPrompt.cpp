@@ -1,6 +1,7 @@
 #include "game/ui/YesNoPrompt.h"
 
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/KeyInput.h"
 
 namespace {
 
@@ -20,12 +21,12 @@ bool AskYesNo(con::Handle hIn, int x, int y) {
     PaintAnswers(x, y, yes);
     for (;;) {
         con::KeyRecord record;
-        uint32_t read = 0;
-        if (!con::ReadConsoleInputA(hIn, &record, 1, &read)) {
+        KeyRead const read = ReadKeyRecord(hIn, record);
+        if (read == KeyRead::Lost) {
             return false;  // no console to answer from: the careful answer
         }
         con::FlushConsoleInputBuffer(hIn);
-        if (read == 0 || record.eventType != con::KEY_EVENT || !record.keyDown) {
+        if (read != KeyRead::Press) {
             continue;
         }
         if (record.virtualKey == con::VK_LEFT || record.virtualKey == con::VK_RIGHT) {

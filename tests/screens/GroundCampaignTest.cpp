@@ -53,24 +53,10 @@ TEST(MapCursorTest, SquareCursorWrapsWithinTheGrid) {
     EXPECT_EQ(SubSectorAfterArrow(16, con::VK_UP), 16);
 }
 
-TEST(MapCursorTest, KeyReleasesAreNotPresses) {
+TEST(GroundSectorViewTest, LeavesAtOnceOnAConsoleThatCannotBeRead) {
     con::ScopedVirtualConsole vc;
     vc->Down();
-    con::KeyRecord key{};
-    EXPECT_TRUE(ReadKeyPress(In(), key));
-    EXPECT_EQ(key.virtualKey, con::VK_DOWN);
-    vc->Record(con::KeyRecord{con::KEY_EVENT, false, con::VK_UP, 0});
-    EXPECT_FALSE(ReadKeyPress(In(), key));
-}
-
-TEST(MapCursorTest, AConsoleThatCannotBeReadAnswersEscape) {
-    con::ScopedVirtualConsole vc;
-    vc->Down();
-    con::KeyRecord key{};
-    EXPECT_TRUE(ReadKeyPress(con::kInvalidHandle, key));
-    EXPECT_EQ(key.character, 27);
-    EXPECT_TRUE(key.keyDown);
-    // A map screen on such a console leaves at once instead of waiting forever.
+    // A map screen on such a console leaves instead of waiting forever.
     EXPECT_TRUE(RunScreen([] { ViewSector(Out(), con::kInvalidHandle, DeckRoom::Navigation, 4); }));
 }
 

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "game/ui/KeyInput.h"
+#include "game/ui/ScreenFrame.h"
+#include "game/ui/ScrollList.h"
+#include "game/ui/YesNoPrompt.h"
+#include "platform/VirtualConsole.h"
+
+namespace {
+
+constexpr con::Handle kIn = con::kInputHandle;
+constexpr con::Handle kOut = con::kOutputHandle;
+constexpr con::Handle kLost = con::kInvalidHandle;
+
+con::KeyRecord Release(uint16_t virtualKey) { return con::KeyRecord{con::KEY_EVENT, false, virtualKey, 0}; }
+
+}  // namespace
+
+TEST(KeyInput, ReleasesAreNotPresses) {
+    con::ScopedVirtualConsole vc;
+    vc->Down();
+    con::KeyRecord key{};
+    EXPECT_TRUE(ReadKeyPress(kIn, key));
+    EXPECT_EQ(key.virtualKey, con::VK_DOWN);
+    vc->Record(Release(con::VK_UP));
+    EXPECT_FALSE(ReadKeyPress(kIn, key));
+    EXPECT_EQ(ReadKeyRecord(kIn, key), KeyRead::Other) << "the down key's own release";
+}
+
+TEST(KeyInput, TheNextKeyPressPassesReleasesAndLeavesTheKeysBehindIt) {
+    con::ScopedVirtualConsole vc;
+    vc->Record(Release(con::VK_LEFT)).Right().Enter();
+    EXPECT_EQ(NextKeyPress(kIn).virtualKey, con::VK_RIGHT);
+    EXPECT_EQ(NextKeyPress(kIn).character, 13) << "Enter waited behind Right";
+}
+
+TEST(KeyInput, APollReadsOnlyWhenAKeyPressWaits) {
+    con::ScopedVirtualConsole vc;
+    vc->Idle(1).Record(Release(con::VK_UP)).Down();
+    con::KeyRecord key{};
+    EXPECT_FALSE(PollKeyPress(kIn, key)) << "nothing waits";
+    EXPECT_FALSE(PollKeyPress(kIn, key)) << "a release waits";
+    con::FlushConsoleInputBuffer(kIn);  // as a polling screen does at the end of its pass
+    EXPECT_TRUE(PollKeyPress(kIn, key));
+    EXPECT_EQ(key.virtualKey, con::VK_DOWN);
+}
+
+// A console whose input cannot be read answers Escape at once, and no screen
+// waiting on it spins.
+TEST(KeyInput, AConsoleThatCannotBeReadAnswersEscape) {
+    con::ScopedVirtualConsole vc;
+    vc->Down();
+    con::KeyRecord key{};
+    EXPECT_EQ(ReadKeyRecord(kLost, key), KeyRead::Lost);
+    EXPECT_EQ(key.character, 27);
+    EXPECT_TRUE(ReadKeyPress(kLost, key));
+    EXPECT_EQ(key.virtualKey, con::VK_ESCAPE);
+    EXPECT_TRUE(key.keyDown);
+    EXPECT_EQ(NextKeyPress(kLost).character, 27);
+    EXPECT_FALSE(PollKeyPress(kLost, key)) << "a polling screen sees no key";
+    EXPECT_TRUE(ReadKeyPress(kIn, key));
+    EXPECT_EQ(key.virtualKey, con::VK_DOWN) << "the real console's key is still there";
+}
+
+TEST(KeyInput, TheToolkitsWaitsEndOnAConsoleThatCannotBeRead) {
+    con::ScopedVirtualConsole vc;
+    vc->Down();
+    ListRow rows[3] = {"one", "two", "three"};
+    ScrollState state;
+    EXPECT_EQ(ScrollList(kOut, kLost, rows, 2, 2, 10, 5, 3, true, state, false, false), kScrollEscape);
+    EXPECT_EQ(ScrollList(kOut, kLost, rows, 2, 2, 10, 5, 3, true, state, false, true), kScrollEscape);
+    ScrollText(kOut, kLost, rows, 2, 2, 10, 5, 3);
+    ScrollText(kOut, kLost, rows, 2, 2, 10, 2, 3);
+    EXPECT_FALSE(AskYesNo(kLost, 30, 10)) << "the careful answer";
+    WaitForKey(kLost);
+    EXPECT_EQ(vc->ScriptLeft(), 1u);
+}
