@@ -4,6 +4,7 @@
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/MapCursor.h"
 #include "game/ui/ColorFunctions.h"
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
@@ -18,11 +19,6 @@ constexpr int kValueColour = 14;
 // The sector map stands where the grid of squares does.
 constexpr int kMapX = kSquareGridX;
 constexpr int kMapY = kSquareGridY;
-
-// Where a built bunker's marker stands on its square's tile.
-constexpr int kBunkerDx = 6;
-constexpr int kBunkerDy = 2;
-constexpr int kBunkerColour = 79;
 
 void HighlightFirstSector() { DrawSectorBoxI(kMapX, kMapY, kHighlightFrame, kLetterColour); }
 
@@ -42,20 +38,6 @@ void MapWholeSector(int sector) {
     }
 }
 
-// The bunker's square is mapped whenever its sector's view opens, and marked
-// over its tile.
-void MarkBunker(Sector& sector) {
-    Bunker* const bunker = sector.GetBunker();
-    int const square = bunker->GetSubSector();
-    if (!bunker->GetVisible() || !IsSubSector(square)) {
-        return;
-    }
-    sector.GetSubSector(square, -1)->SetVisible();
-    char const marker[] = {static_cast<char>(240), static_cast<char>(240), '\0'};
-    PrintAt(marker, SubSectorBoxX(kSquareTileX, square) + kBunkerDx,
-            SubSectorBoxY(kSquareTileY, square) + kBunkerDy, kBunkerColour);
-}
-
 }  // namespace
 
 void OpenSquareGrid(con::Handle hOut, int sector) {
@@ -64,6 +46,23 @@ void OpenSquareGrid(con::Handle hOut, int sector) {
     DrawSubSectorGrid(kSquareGridX, kSquareGridY, kPlainFrame);
     DrawSubSectorBox0(kSquareGridX, kSquareGridY, kHighlightFrame);
     DrawSubSectorTiles(sector, kSquareTileX, kSquareTileY);
+}
+
+void MarkBunkerSquare(int sector) {
+    // Where the marker stands on its square's tile.
+    constexpr int kBunkerDx = 6;
+    constexpr int kBunkerDy = 2;
+    constexpr int kBunkerColour = 79;
+    constexpr char kMarker[] = {glyph::kTripleBar, glyph::kTripleBar, '\0'};
+    Sector* const place = Globals::GetMap()->GetSector(sector, -1);
+    Bunker const* const bunker = place != nullptr ? place->GetBunker() : nullptr;
+    if (bunker == nullptr || !bunker->GetVisible() || !IsSubSector(bunker->GetSubSector())) {
+        return;
+    }
+    int const square = bunker->GetSubSector();
+    place->GetSubSector(square, -1)->SetVisible();
+    PrintAt(kMarker, SubSectorBoxX(kSquareTileX, square) + kBunkerDx,
+            SubSectorBoxY(kSquareTileY, square) + kBunkerDy, kBunkerColour);
 }
 
 char NextSquareGridKey(con::Handle hIn, int sector, int& cursor) {
@@ -130,7 +129,7 @@ void ViewSector(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/, int sector
         return;
     }
     OpenSquareGrid(hOut, sector);
-    MarkBunker(*place);
+    MarkBunkerSquare(sector);
     int cursor = 0;
     while (true) {
         char const key = NextSquareGridKey(hIn, sector, cursor);

@@ -16,7 +16,8 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room);
 // returns on Escape (at once for a sector off the map).
 void ViewSector(con::Handle hOut, con::Handle hIn, DeckRoom room, int sector);
 
-// ---- The screen of a sector's 4 x 4 squares, shared with the ion cannon ------
+// ---- The screen of a sector's 4 x 4 squares, shared with the ion cannon and
+// the capsule's bunker sites ---------------------------------------------------
 // The grid stands at (2, 1), so the tile of square 0 at (3, 2); the square
 // under the cursor is described at (45, 2) and (45, 3).
 inline constexpr int kSquareGridX = 2;
@@ -29,6 +30,10 @@ inline constexpr int kSquareFieldY = 2;
 // Clears into the bridge's map frame and draws the grid with square 0
 // highlighted and every square's tile.
 void OpenSquareGrid(con::Handle hOut, int sector);
+// A built bunker's square becomes mapped, and the bunker's marker (two bytes
+// 240 in 79) stands on its tile, which keeps what it was drawn with. A sector
+// off the map, or without a built bunker, is left as it is.
+void MarkBunkerSquare(int sector);
 // One pass of the grid screen: describes the square under the cursor, reads
 // one key and, for an arrow, moves the cursor (wrapping) and its highlight.
 // Returns the character of any other key press; 0 for arrows and releases.

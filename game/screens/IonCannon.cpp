@@ -7,6 +7,7 @@
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/GameOver.h"
 #include "game/screens/GroundCampaign.h"
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/ui/YesNoPrompt.h"
@@ -37,8 +38,8 @@ constexpr int kFireTextX = 23;
 constexpr int kRed = 12;
 constexpr int kYellow = 14;
 
-constexpr char kLightShade = static_cast<char>(176);
-constexpr char kDarkShade = static_cast<char>(178);
+constexpr char kChargeEmpty = glyph::kLightShade;
+constexpr char kChargeFull = glyph::kDarkShade;
 
 struct ReportPhrases {
     char const* first;
@@ -84,7 +85,7 @@ void FeedLabel(char const* label) {
 void StartChargeBar() {
     PrintAt("CHARGING", 3, kStatusRow, kRed);
     char bar[kChargeBarLength + 1];
-    std::fill_n(bar, kChargeBarLength, kLightShade);
+    std::fill_n(bar, kChargeBarLength, kChargeEmpty);
     bar[kChargeBarLength] = '\0';
     PrintAt(bar, kChargeBarX, kStatusRow, kChargeColour);
 }
@@ -144,7 +145,7 @@ void PlayLiveFeed(int landType, int sector, int subsector, int tx, int ty) {
     StartChargeBar();
     Wait(500);
     for (int k = 0; k < kChargeBarLength; ++k) {
-        PrintAt(kDarkShade, kChargeBarX + k, kStatusRow, kChargeColour);
+        PrintAt(kChargeFull, kChargeBarX + k, kStatusRow, kChargeColour);
         Wait(500);
     }
     PrintAt("<<FIRE>>", kFireTextX, kStatusRow, kRed);
@@ -188,7 +189,7 @@ void PlayNoVisual(int tx, int ty) {
         frame = frame % 3 + 1;
     };
     for (int k = 0; k < kChargeBarLength; ++k) {
-        PrintAt(kDarkShade, kChargeBarX + k, kStatusRow, kChargeColour);
+        PrintAt(kChargeFull, kChargeBarX + k, kStatusRow, kChargeColour);
         for (int n = 0; n < 10; ++n) {
             nextStatic();
             Wait(10);

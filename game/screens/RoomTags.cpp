@@ -1,8 +1,8 @@
 #include "game/screens/RoomTags.h"
 
 #include "game/art/RoomTagArt.h"
+#include "game/ui/Blink.h"
 #include "game/ui/GuiFunctions.h"
-#include "platform/Console.h"
 
 namespace {
 
@@ -11,11 +11,6 @@ void DrawTagPieces(int room, int colour) {
         PrintAt(piece.bytes.c_str(), piece.x, piece.y, colour);
     }
 }
-
-constexpr int kBlinkRed = 12;
-constexpr int kBlinkYellow = 14;
-constexpr int kBlinkPauseMs = 80;
-constexpr int kBlinkTimes = 3;
 
 }  // namespace
 
@@ -43,12 +38,5 @@ void DrawRoomTag(DeckRoom room, int colour) {
 }
 
 void BlinkRoomTag(DeckRoom room) {
-    for (int i = 0; i < kBlinkTimes; ++i) {
-        DrawRoomTag(room, kBlinkRed);
-        con::Sleep(kBlinkPauseMs);
-        DrawRoomTag(room, kBlinkYellow);
-        con::Sleep(kBlinkPauseMs);
-    }
-    DrawRoomTag(room, kBlinkRed);
-    con::Sleep(kBlinkPauseMs);
+    BlinkEntered([room](int colour) { DrawRoomTag(room, colour); });
 }

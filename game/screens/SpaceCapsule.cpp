@@ -7,7 +7,7 @@
 #include "game/art/DockingBayArt.h"
 #include "game/screens/DockLists.h"
 #include "game/screens/EarthMapWidgets.h"
-#include "game/screens/MapCursor.h"
+#include "game/screens/GroundCampaign.h"
 #include "game/screens/TargetPickerWidgets.h"
 #include "game/ui/CrewCard.h"
 #include "game/ui/GuiFunctions.h"
@@ -624,47 +624,22 @@ int SelectBunkerSite(con::Handle hOut, con::Handle hIn, int sector) {
     if (!IsSector(sector)) {
         return -1;
     }
-    constexpr int kGridX = 2;
-    constexpr int kGridY = 1;
-    constexpr int kTileX = kGridX + 1;
-    constexpr int kTileY = kGridY + 1;
     ClearScreen(hOut, kMapColour, true);
-    DrawSubSectorGrid(kGridX, kGridY, kPlainFrame);
-    MoveSubSectorHighlight(kGridX, kGridY, 0, -1);
+    DrawSubSectorGrid(kSquareGridX, kSquareGridY, kPlainFrame);
+    MoveSubSectorHighlight(kSquareGridX, kSquareGridY, 0, -1);
     PrintAt("SELECT A PERMENANT LOCATION FOR THIS BUNKER", 20, 0, kPickerTitleColour);
-    DrawSubSectorTiles(sector, kTileX, kTileY);
-
-    Bunker const& bunker = *Globals::GetMap()->GetSector(sector, -1)->GetBunker();
-    if (SubSector* const site = SquareOf(sector, bunker.GetSubSector()); bunker.GetVisible() && site) {
-        // A built bunker's own square becomes known, and the bunker stands on
-        // its cell; the cell keeps the tile it was drawn with.
-        site->SetVisible();
-        char const marker[3] = {static_cast<char>(240), static_cast<char>(240), '\0'};
-        PrintAt(marker, SubSectorBoxX(kTileX, bunker.GetSubSector()) + 6,
-                SubSectorBoxY(kTileY, bunker.GetSubSector()) + 2, 79);
-    }
+    DrawSubSectorTiles(sector, kSquareTileX, kSquareTileY);
+    MarkBunkerSquare(sector);
 
     int cursor = 0;
     for (;;) {
-        PrintPadded(" ", 45, 2, 0, 32);
-        ShowTerrainField(45, 2, true, 12, kYellow, cursor, sector);
-        PrintPadded(" ", 45, 3, 0, 32);
-        ShowSubSectorPopField(45, 3, true, 12, kYellow, cursor, sector);
-
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
-            int const old = cursor;
-            cursor = SubSectorAfterArrow(cursor, key.virtualKey);
-            MoveSubSectorHighlight(kGridX, kGridY, cursor, old);
-        } else if (key.character == 13) {
+        char const key = NextSquareGridKey(hIn, sector, cursor);
+        if (key == 13) {
             SubSector const* const square = SquareOf(sector, cursor);
             if (square != nullptr && square->GetVisible() && IsSiteLand(square->GetType())) {
                 return cursor;
             }
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return -1;
         }
     }

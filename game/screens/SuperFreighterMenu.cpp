@@ -4,6 +4,7 @@
 
 #include "game/art/ArtText.h"
 #include "game/art/FreighterArt.h"
+#include "game/ui/Blink.h"
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
@@ -16,11 +17,6 @@ constexpr int kPlainColour = 15;
 constexpr int kSelectedColour = 14;
 constexpr int kShieldedShuttleColour = 10;
 constexpr int kStatusColour = 32;
-
-constexpr int kBlinkRed = 12;
-constexpr int kBlinkYellow = 14;
-constexpr uint32_t kBlinkPauseMs = 80;
-constexpr int kBlinkTimes = 3;
 
 void DrawPlacePicture(int place, int colour) {
     FreighterPlacePicture const* picture = FreighterPlace(place);
@@ -65,14 +61,7 @@ constexpr std::array<std::array<int, 4>, kFreighterPlaces> kMoves = {{
 }};
 
 void BlinkPlace(int place) {
-    for (int i = 0; i < kBlinkTimes; ++i) {
-        DrawPlace(place, kBlinkRed);
-        con::Sleep(kBlinkPauseMs);
-        DrawPlace(place, kBlinkYellow);
-        con::Sleep(kBlinkPauseMs);
-    }
-    DrawPlace(place, kBlinkRed);
-    con::Sleep(kBlinkPauseMs);
+    BlinkEntered([place](int colour) { DrawPlace(place, colour); });
 }
 
 }  // namespace

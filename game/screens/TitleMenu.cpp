@@ -10,16 +10,17 @@
 #include "game/screens/DeckRoom.h"
 #include "game/screens/MainDeck.h"
 #include "game/ui/ColorFunctions.h"
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
 
 namespace {
 
-constexpr char kBullet = static_cast<char>(249);     // a runner of chain A
-constexpr char kMiddleDot = static_cast<char>(250);  // the frame and chain B
-constexpr char kLightShade = static_cast<char>(176);
-constexpr char kDarkShade = static_cast<char>(178);
+using glyph::kBullet;      // a runner of chain A
+using glyph::kDarkShade;   // the marker
+using glyph::kLightShade;  // the items' shading and the marker's track
+using glyph::kMiddleDot;   // the frame and chain B
 
 constexpr int kFrameColour = 8;
 constexpr int kFrameWidth = 38;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/ui/ColorFunctions.h"
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 #include "game/world/Globals.h"
@@ -19,7 +20,7 @@ constexpr int kRightBarColumn = 78;
 constexpr int kStatusRow = 23;
 constexpr int kStockRow = 24;
 
-constexpr char kHalfBlock = static_cast<char>(220);
+constexpr char kHalfBlock = glyph::kLowerHalfBlock;
 // After the day: " of 5500", then the credits label "¢O$MI¢ ¢REDIT$: ", the
 // cent sign being byte 155 of the console's glyphs.
 constexpr char kDayOfAndCreditsLabel[] = " of 5500         \x9BO$MI\x9B \x9BREDIT$: ";

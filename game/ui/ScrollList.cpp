@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 
@@ -11,11 +12,11 @@ namespace {
 constexpr int kPlain = 15;
 constexpr int kHighlight = 241;
 
-constexpr char kArrowUp = 24;
-constexpr char kArrowDown = 25;
-constexpr char kBarEnd = 22;
-constexpr char kTrack = static_cast<char>(176);
-constexpr char kThumb = static_cast<char>(254);
+constexpr char kArrowUp = glyph::kArrowUp;
+constexpr char kArrowDown = glyph::kArrowDown;
+constexpr char kBarEnd = glyph::kShortBar;
+constexpr char kTrack = glyph::kLightShade;
+constexpr char kThumb = glyph::kSmallSquare;
 
 // A row's text, cut at the row's end should the table hold no null there.
 void CopyRow(ListRow const& row, char (&out)[kListRowSize + 1]) {
