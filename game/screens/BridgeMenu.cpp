@@ -4,7 +4,7 @@
 #include "game/screens/IonCannon.h"
 #include "game/screens/Navigation.h"
 #include "game/screens/RoomMenuKeys.h"
-#include "game/ui/KeyInput.h"
+#include "game/screens/RoomMenuLoop.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
@@ -16,8 +16,6 @@ char const* const kBridgeItemTexts[kBridgeItems] = {
 
 namespace {
 
-constexpr int kFrameColour = 78;
-
 enum BridgeItem : int {
     kStatusItem = 1,
     kNavigateItem = 2,
@@ -26,20 +24,8 @@ enum BridgeItem : int {
     kReturnItem = 5,
 };
 
-void PaintBridgeItem(int item, int colour) {
-    using Painter = void (*)(int);
-    constexpr Painter kPainters[kBridgeItems] = {BridgeItemStatus, BridgeItemNavigate, BridgeItemRadio,
-                                                 BridgeItemIonCannon, BridgeItemReturn};
-    if (item >= kStatusItem && item <= kReturnItem) {
-        kPainters[item - 1](colour);
-    }
-}
-
-void PaintBridgeItems(int selected) {
-    for (int item = kStatusItem; item <= kReturnItem; ++item) {
-        PaintBridgeItem(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
-    }
-}
+constexpr RoomItemPainters kPainters = {BridgeItemStatus, BridgeItemNavigate, BridgeItemRadio,
+                                        BridgeItemIonCannon, BridgeItemReturn};
 
 }  // namespace
 
@@ -50,46 +36,26 @@ void BridgeItemIonCannon(int colour) { PaintRoomMenuItem(kIonCannonItem, kBridge
 void BridgeItemReturn(int colour) { PaintRoomMenuItem(kReturnItem, kBridgeItemTexts[4], colour); }
 
 void BridgeMenu(con::Handle hOut, con::Handle hIn, DeckRoom room) {
-    HideCursor(hOut);
-    ClearScreen(hOut, kFrameColour, true);
-    HideCursor(hOut);
-    int selected = kStatusItem;
-    PaintBridgeItems(selected);
-    while (true) {
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
+    RunRoomMenu(hOut, hIn, PaintWith(kPainters), [&](int item) {
+        if (item == kRadioItem) {
+            return true;  // the radio is listed but does nothing
         }
-        if (key.virtualKey == con::VK_UP) {
-            // The new item lit, the one just left (below it) plain.
-            selected = selected == kStatusItem ? kReturnItem : selected - 1;
-            PaintBridgeItem(selected, kRoomMenuHighlight);
-            PaintBridgeItem(selected == kReturnItem ? kStatusItem : selected + 1, kRoomMenuNormal);
-        } else if (key.virtualKey == con::VK_DOWN) {
-            selected = selected == kReturnItem ? kStatusItem : selected + 1;
-            PaintBridgeItem(selected, kRoomMenuHighlight);
-            PaintBridgeItem(selected == kStatusItem ? kReturnItem : selected - 1, kRoomMenuNormal);
-        } else if (key.character == 13 && selected != kRadioItem) {
-            if (selected == kReturnItem) {
-                LeaveRoom();
-                return;
-            }
-            con::ClearConsole();
-            if (selected == kStatusItem) {
-                GroundCampaignStatus(hOut, hIn, room);
-            } else if (selected == kNavigateItem) {
-                NavigateMothership(hOut, hIn, room);
-            } else {
+        if (item == kReturnItem) {
+            LeaveRoom();
+            return false;
+        }
+        con::ClearConsole();
+        switch (item) {
+            case kStatusItem: GroundCampaignStatus(hOut, hIn, room); break;
+            case kNavigateItem: NavigateMothership(hOut, hIn, room); break;
+            default:  // the ion cannon
                 SuperIonCannonControl(hOut, hIn);
                 if (Globals::GetGameOver()) {
-                    return;  // the cannon's last shot ended the game
+                    return false;  // the cannon's last shot ended the game
                 }
-            }
-            ClearScreen(hOut, kFrameColour, false);
-            PaintBridgeItems(selected);
-        } else if (key.character == 27) {
-            LeaveRoom();
-            return;
+                break;
         }
-    }
+        RedrawRoomMenu(hOut, PaintWith(kPainters), item);
+        return true;
+    });
 }

@@ -5,7 +5,6 @@
 
 #include "game/art/DockingBayArt.h"
 #include "game/screens/DockLists.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
@@ -117,8 +116,7 @@ void ShowCraftStats(int location, int index) {
 }
 
 int SelectAircraft(con::Handle hOut, con::Handle hIn, int location) {
-    SetColor(kWhite);
-    con::ClearConsole();
+    ClearInWhite();
     ClearScreen(hOut, kRoomColour, false);
     PrintAt("SELECT AN AIRCRAFT", 12, 0, kYellow);
     art::DrawFrameArt(art::kCraftListFrame, kWhite);

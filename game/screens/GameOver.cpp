@@ -35,8 +35,7 @@ struct PortraitPlace {
 // Texts first, then the portrait over whatever they leave, then the prompt and the wait.
 void ShowEndScreen(con::Handle hIn, std::span<ScreenText const> texts, PortraitPlace portrait = {}) {
     // The console clears in the current colour: white on black, whatever was last printed.
-    SetColor(kWhite);
-    con::ClearConsole();
+    ClearInWhite();
     for (ScreenText const& line : texts) {
         PrintAt(line.text, line.x, line.y, line.color);
     }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "game/art/TitleTexts.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
+#include "game/ui/ScreenFrame.h"
 
 namespace {
 
@@ -49,11 +49,8 @@ void ShowLoadNotImplemented() {
 }
 
 void ShowBlankScreen(con::Handle hOut, int colour) {
-    SetColor(15);
-    con::ClearConsole();
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    ClearInWhite();
+    HideCursor(hOut);
     std::string const row(con::kColumns, ' ');
     PrintAt(row.c_str(), 0, 0, colour);
     for (int y = 1; y <= 22; ++y) {

@@ -3,8 +3,9 @@
 #include "game/art/BiosPageArt.h"
 #include "game/screens/EndDay.h"
 #include "game/screens/MorningReport.h"
+#include "game/screens/RoomMenuKeys.h"
+#include "game/screens/RoomMenuLoop.h"
 #include "game/ui/GuiFunctions.h"
-#include "game/ui/KeyInput.h"
 #include "game/ui/Portraits.h"
 #include "game/ui/RoomMenuBar.h"
 #include "game/ui/ScreenFrame.h"
@@ -35,42 +36,11 @@ constexpr int kStockGift = 400;
 
 void PaintItem(int item, ColorCode color) { PaintRoomMenuItem(item, kItemTexts[item - 1], color); }
 
-// Item 1-5 by its own drawer.
-void DrawLibraryItem(int item, ColorCode color) {
-    switch (item) {
-        case kInternet: LibraryItemInternet(color); break;
-        case kEndTurn: LibraryItemEndTurn(color); break;
-        case kBios: LibraryItemBios(color); break;
-        case kSummon: LibraryItemSummon(color); break;
-        case kReturn: LibraryItemReturn(color); break;
-        default: break;
-    }
-}
-
-// The five items, `selected` highlighted.
-void DrawLibraryItems(int selected) {
-    for (int item = kInternet; item <= kReturn; ++item) {
-        DrawLibraryItem(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
-    }
-}
-
-// A clear in white on black, whatever colour the last drawing left set.
-void ClearInWhite() {
-    SetColor(kWhite);
-    con::ClearConsole();
-}
-
-void HideCursorAtTop(con::Handle hOut) {
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
-}
+constexpr RoomItemPainters kPainters = {LibraryItemInternet, LibraryItemEndTurn, LibraryItemBios,
+                                        LibraryItemSummon, LibraryItemReturn};
 
 // The room's frame without the Escape hint, and its five items.
-void DrawLibrary(con::Handle hOut, int selected) {
-    ClearScreen(hOut, kFrame, false);
-    DrawLibraryItems(selected);
-}
+void DrawLibrary(con::Handle hOut, int selected) { RedrawRoomMenu(hOut, PaintWith(kPainters), selected); }
 
 // The dock takes a craft only when its free space holds it; a refusal shows nothing.
 void AddCraft(AircraftType type) {
@@ -136,25 +106,20 @@ void LibraryItemSummon(ColorCode color) { PaintItem(kSummon, color); }
 void LibraryItemReturn(ColorCode color) { PaintItem(kReturn, color); }
 
 void LibraryMenu(con::Handle hOut, con::Handle hIn, DeckRoom room) {
-    HideCursorAtTop(hOut);
+    RoomItemPaint const paint = PaintWith(kPainters);
+    HideCursor(hOut);
     ClearScreen(hOut, kFrame, false);
     con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
-    DrawLibraryItems(kInternet);
+    PaintRoomItems(paint, kInternet);
 
     int selected = kInternet;
     bool running = true;
     while (running) {
         con::KeyRecord record;
-        if (!ReadKeyPress(hIn, record)) {
+        if (!ReadRoomMenuKey(hIn, paint, selected, record)) {
             continue;
         }
-        if (record.virtualKey == con::VK_UP || record.virtualKey == con::VK_DOWN) {
-            int const left = selected;
-            selected = record.virtualKey == con::VK_UP ? (selected == 1 ? kRoomMenuItems : selected - 1)
-                                                       : (selected == kRoomMenuItems ? 1 : selected + 1);
-            DrawLibraryItem(selected, kRoomMenuHighlight);
-            DrawLibraryItem(left, kRoomMenuNormal);
-        } else if (record.character == '\r') {
+        if (record.character == '\r') {
             switch (selected) {
                 case kEndTurn: running = !EndTheDay(hOut, hIn, room); break;
                 case kBios: ShowBios(hOut, hIn); break;

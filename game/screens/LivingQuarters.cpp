@@ -7,7 +7,6 @@
 #include "game/art/LivingQuartersArt.h"
 #include "game/screens/RoomMenuKeys.h"
 #include "game/screens/RoomMenuLoop.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/CrewCard.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"

@@ -6,7 +6,6 @@
 #include "game/art/ShipArt.h"
 #include "game/screens/RoomTags.h"
 #include "game/screens/Rooms.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
@@ -129,11 +128,8 @@ void EnterRoom(con::Handle hIn, con::Handle hOut, DeckRoom room) {
 }  // namespace
 
 void DrawShipPicture(con::Handle hOut, bool shielded, bool freighterPresent) {
-    SetColor(15);
-    con::ClearConsole();
-    con::CursorInfo const hidden{100, false};
-    con::SetConsoleCursorInfo(hOut, &hidden);
-    con::SetConsoleCursorPosition(hOut, con::Coord{0, 0});
+    ClearInWhite();
+    HideCursor(hOut);
     int const colour = shielded ? kShieldColour : kPictureColour;
     for (int row = 0; row < kShipPictureRows; ++row) {
         PrintAt(ShipPictureRow(shielded, row).c_str(), 0, row, colour);

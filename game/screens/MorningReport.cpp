@@ -3,6 +3,7 @@
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
+#include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
 namespace {
@@ -44,8 +45,7 @@ void MorningMessages(con::Handle /*hOut*/, con::Handle hIn) {
     int first = 0;
 
     // Cleared in white on black, whatever colour the screen before left set.
-    SetColor(kWhite);
-    con::ClearConsole();
+    ClearInWhite();
     Greet(total);
     ShowCleanPage(messages, first);
 

@@ -1,6 +1,6 @@
 #include "game/screens/RoomMenuKeys.h"
 
-#include "game/ui/ColorFunctions.h"
+#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 
 namespace {
@@ -58,7 +58,8 @@ bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& sele
     return MoveRoomMenuHighlight(PaintWith(texts), selected, virtualKey);
 }
 
-void LeaveRoom() {
-    SetColor(15);
-    con::ClearConsole();
+bool ReadRoomMenuKey(con::Handle hIn, RoomItemPaint const& paint, int& selected, con::KeyRecord& key) {
+    return ReadKeyPress(hIn, key) && !MoveRoomMenuHighlight(paint, selected, key.virtualKey);
 }
+
+void LeaveRoom() { ClearInWhite(); }

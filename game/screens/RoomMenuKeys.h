@@ -35,5 +35,11 @@ void OpenRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]);
 bool MoveRoomMenuHighlight(RoomItemPaint const& paint, int& selected, uint16_t virtualKey);
 bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& selected, uint16_t virtualKey);
 
+// One key of a room's menu: reads a key press and flushes what else waits; Up
+// and Down move the highlight and are used up. Returns whether a key press is
+// left in `key` for the room to act on (a console that cannot be read gives
+// Escape).
+bool ReadRoomMenuKey(con::Handle hIn, RoomItemPaint const& paint, int& selected, con::KeyRecord& key);
+
 // Clears the console in white on black, as the main deck expects it.
 void LeaveRoom();

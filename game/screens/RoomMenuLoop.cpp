@@ -1,6 +1,5 @@
 #include "game/screens/RoomMenuLoop.h"
 
-#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 
 namespace {
@@ -30,12 +29,9 @@ void RunRoomMenu(con::Handle hOut, con::Handle hIn, RoomItemPaint const& paint,
     }
     for (;;) {
         con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
         int const left = selected;
-        if (MoveRoomMenuHighlight(paint, selected, key.virtualKey)) {
-            if (moved) {
+        if (!ReadRoomMenuKey(hIn, paint, selected, key)) {
+            if (moved && selected != left) {
                 moved(selected, left);
             }
             continue;

@@ -5,7 +5,6 @@
 #include "game/art/ArtText.h"
 #include "game/art/FreighterArt.h"
 #include "game/ui/Blink.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
@@ -96,8 +95,7 @@ int FreighterPlaceAfterMove(int selected, uint16_t virtualKey) {
 }
 
 void SuperFreighterMenu(con::Handle hIn, con::Handle hOut) {
-    SetColor(kPlainColour);
-    con::ClearConsole();
+    ClearInWhite();
     int selected = kFreighterShuttle;
     DrawSuperFreighter(selected);
 

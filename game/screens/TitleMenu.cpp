@@ -9,10 +9,10 @@
 #include "game/art/TitleTexts.h"
 #include "game/screens/DeckRoom.h"
 #include "game/screens/MainDeck.h"
-#include "game/ui/ColorFunctions.h"
 #include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
+#include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
 namespace {
@@ -119,8 +119,7 @@ void PlayNewGame(con::Handle hIn, con::Handle hOut, TitleMenuState& state) {
     Globals::SetGameOver(false);
     DrawMothership(hOut);
     MainDeck(hIn, hOut, DeckRoom::Navigation);
-    SetColor(15);
-    con::ClearConsole();
+    ClearInWhite();
     DrawTitleEmblem(kTitleX, kTitleY);
     state.selected = kNewGameItem;
     DrawTitleItems(state.selected);

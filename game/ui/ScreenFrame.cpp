@@ -91,9 +91,13 @@ void PrepareConsole(con::Handle hIn, con::Handle hOut) {
     HideCursor(hOut);
 }
 
-void ClearScreen(con::Handle hOut, int color, bool escapeHint) {
+void ClearInWhite() {
     SetColor(15);
     con::ClearConsole();
+}
+
+void ClearScreen(con::Handle hOut, int color, bool escapeHint) {
+    ClearInWhite();
     HideCursor(hOut);
     PrintAt(escapeHint ? kEscapeHint : kBlankLine, 0, 0, color);
     for (int row = 1; row < kStatusRow; ++row) {

@@ -22,6 +22,10 @@ void HideCursor(con::Handle hOut);
 // input only, 80 x 25, the cursor hidden at the top left.
 void PrepareConsole(con::Handle hIn, con::Handle hOut);
 
+// Clears the console in white on black, whatever colour the last drawing left
+// set; the cursor goes to (0, 0).
+void ClearInWhite();
+
 // Clears the console in white on black, hides the cursor and paints row 0
 // (the Escape hint, or blanks), the side bars of rows 1-22 and the status bar
 // in the colour.
