@@ -1,13 +1,10 @@
 #include "game/art/DockingBayArt.h"
 
-#include <string>
-#include <vector>
-
-#include "game/art/ArtText.h"
-
 namespace art {
 
-FrameArt const kCraftListFrame{3, 3, R"(
+namespace {
+
+constexpr char kCraftListFrameGlyphs[] = R"(
 ╔═════════════╗         ╔═════════════╗
 ║  CraftName  ║         ║  CraftStats ║
 ╠═════════════╩═════════╬═════════════╩══════════════════════════════════╗
@@ -27,9 +24,10 @@ FrameArt const kCraftListFrame{3, 3, R"(
 ║                                                                        ║
 ║                                                                        ║
 ║                                                                        ║
-╚════════════════════════════════════════════════════════════════════════╝)"};
+╚════════════════════════════════════════════════════════════════════════╝
+)";
 
-FrameArt const kLoadFrame{3, 1, R"(
+constexpr char kLoadFrameGlyphs[] = R"(
 ╔══════════╗   ╔══════════╗      ╔══════════╗        ╔══════════╗
 ║          ║   ║          ║      ║          ║        ║          ║
 ╠══════════╩═══╬══════════╩══════╬══════════╩════════╬══════════╩════════╗
@@ -51,9 +49,10 @@ FrameArt const kLoadFrame{3, 1, R"(
 ║                                                                        ║
 ║                                                                        ║
 ║                                                                        ║
-╚════════════════════════════════════════════════════════════════════════╝)"};
+╚════════════════════════════════════════════════════════════════════════╝
+)";
 
-FrameArt const kMissionFrame{3, 1, R"(
+constexpr char kMissionFrameGlyphs[] = R"(
 ╔══════════╗   ╔══════════╗           ╔══════════╗
 ║          ║   ║          ║           ║          ║
 ╠══════════╩═══╬══════════╩═══════════╬══════════╩═══════════════════════╗
@@ -75,9 +74,10 @@ FrameArt const kMissionFrame{3, 1, R"(
 ║                                                                        ║
 ║                                                                        ║
 ║                                                                        ║
-╚════════════════════════════════════════════════════════════════════════╝)"};
+╚════════════════════════════════════════════════════════════════════════╝
+)";
 
-FrameArt const kCapsuleFrame{3, 1, R"(
+constexpr char kCapsuleFrameGlyphs[] = R"(
 ╔══════════╗           ╔══════════╗           ╔══════════╗
 ║          ║           ║          ║           ║          ║
 ╠══════════╩═══════════╬══════════╩═══════════╬══════════╩═══════════════╗
@@ -99,13 +99,19 @@ FrameArt const kCapsuleFrame{3, 1, R"(
 ║                                                                        ║
 ║                                                                        ║
 ║                                                                        ║
-╚════════════════════════════════════════════════════════════════════════╝)"};
+╚════════════════════════════════════════════════════════════════════════╝
+)";
 
-void DrawFrameArt(FrameArt const& frame, int colour) {
-    std::vector<std::string> const lines = ArtLines(frame.glyphs);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        PrintArtLine(lines[i], frame.x, frame.y + static_cast<int>(i), colour);
-    }
-}
+constexpr ArtLayer kCraftListFrameLayers[] = {{3, 3, kCraftListFrameGlyphs}};
+constexpr ArtLayer kLoadFrameLayers[] = {{3, 1, kLoadFrameGlyphs}};
+constexpr ArtLayer kMissionFrameLayers[] = {{3, 1, kMissionFrameGlyphs}};
+constexpr ArtLayer kCapsuleFrameLayers[] = {{3, 1, kCapsuleFrameGlyphs}};
+
+}  // namespace
+
+CellArt const kCraftListFrame{{}, kCraftListFrameLayers};
+CellArt const kLoadFrame{{}, kLoadFrameLayers};
+CellArt const kMissionFrame{{}, kMissionFrameLayers};
+CellArt const kCapsuleFrame{{}, kCapsuleFrameLayers};
 
 }  // namespace art

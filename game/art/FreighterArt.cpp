@@ -1,7 +1,5 @@
 #include "game/art/FreighterArt.h"
 
-#include "game/art/ArtText.h"
-
 namespace art {
 
 namespace {
@@ -11,56 +9,56 @@ constexpr ColourKey kHullPalette[] = {{'w', 15}, {'g', 8}, {'r', 12}, {'m', 4}};
 // The stern with its engines is on the left, the bow on the right; the blank
 // yards are where the places stand, the hangar at the bottom left holds the
 // shuttle.
-constexpr char const* kHullGlyphs[] = {
-    "  ._________________▄_____________________________▄______________________.",
-    "==|:::                      ::::::::::::::::::::::::::::::               \\",
-    "==|:::                      ::+---------+:+---------+:::::                \\",
-    "==|:::                      ::|:::::::::|:|:::::::::|:::::                :\\",
-    "  |:::                      ::+---------+:+---------+:::::                ::\\",
-    "  |:::                      ::::::::::::::::::::::::::::::                :::\\",
-    "  |:::                      ______________________________                ::::\\",
-    "  █___                          :::::::::::::                             :::::|",
-    "  |::::::::::::::               :::::::::::::                             :::::|",
-    "  |::::::::::::::               :::::::::::::                           :::::::|",
-    "  ##############:               :::::::::::::                           :::::::|",
-    "  |::::::::::::::               _____________                           :::::::|",
-    "  |::::::::::::::               ::::                                    :::::::|",
-    "  |::::::::::::::               ::::                                 __________█",
-    "  |::::::::::::::               ::::                                 ::::::::::/",
-    "  █_________________            ::::                                 :::::::::/",
-    "                    |:::::::::::::::                                 ::::::::/",
-    "                    |:::::::::::::::                                 :::::::/",
-    "                    |:::::::::::::::                                 ::::::/",
-    "                    |:::::::::::::::                                 :::::/",
-    "                    |:::::::::::::::                                 ::::/",
-    "  |_____________________________________________________________________/",
-    "         ▀▀▀                   ▀▀▀                   ▀▀▀",
-};
-constexpr char const* kHullKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "rrwgggwwwwwwwwwwwwwwwwwwwwwwggggggggggggggggggggggggggggggwwwwwwwwwwwwwwww",
-    "rrwgggwwwwwwwwwwwwwwwwwwwwwwggwwwwwwwwwwwgwwwwwwwwwwwgggggwwwwwwwwwwwwwwwww",
-    "rrwgggwwwwwwwwwwwwwwwwwwwwwwggwgggggggggwgwgggggggggwgggggwwwwwwwwwwwwwwwwgw",
-    "wwwgggwwwwwwwwwwwwwwwwwwwwwwggwwwwwwwwwwwgwwwwwwwwwwwgggggwwwwwwwwwwwwwwwwggw",
-    "wwwgggwwwwwwwwwwwwwwwwwwwwwwggggggggggggggggggggggggggggggwwwwwwwwwwwwwwwwgggw",
-    "wwwgggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggw",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw",
-    "wwmmmmmmmmmmmmmmgwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggggggw",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggggw",
-    "wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggggw",
-    "wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw",
-    "wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggw",
-    "wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw",
-    "wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggw",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-};
+constexpr char kHullGlyphs[] = R"(
+  ._________________▄_____________________________▄______________________.
+==|:::                      ::::::::::::::::::::::::::::::               \
+==|:::                      ::+---------+:+---------+:::::                \
+==|:::                      ::|:::::::::|:|:::::::::|:::::                :\
+  |:::                      ::+---------+:+---------+:::::                ::\
+  |:::                      ::::::::::::::::::::::::::::::                :::\
+  |:::                      ______________________________                ::::\
+  █___                          :::::::::::::                             :::::|
+  |::::::::::::::               :::::::::::::                             :::::|
+  |::::::::::::::               :::::::::::::                           :::::::|
+  ##############:               :::::::::::::                           :::::::|
+  |::::::::::::::               _____________                           :::::::|
+  |::::::::::::::               ::::                                    :::::::|
+  |::::::::::::::               ::::                                 __________█
+  |::::::::::::::               ::::                                 ::::::::::/
+  █_________________            ::::                                 :::::::::/
+                    |:::::::::::::::                                 ::::::::/
+                    |:::::::::::::::                                 :::::::/
+                    |:::::::::::::::                                 ::::::/
+                    |:::::::::::::::                                 :::::/
+                    |:::::::::::::::                                 ::::/
+  |_____________________________________________________________________/
+         ▀▀▀                   ▀▀▀                   ▀▀▀
+)";
+constexpr char kHullKeys[] = R"(
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+rrwgggwwwwwwwwwwwwwwwwwwwwwwggggggggggggggggggggggggggggggwwwwwwwwwwwwwwww
+rrwgggwwwwwwwwwwwwwwwwwwwwwwggwwwwwwwwwwwgwwwwwwwwwwwgggggwwwwwwwwwwwwwwwww
+rrwgggwwwwwwwwwwwwwwwwwwwwwwggwgggggggggwgwgggggggggwgggggwwwwwwwwwwwwwwwwgw
+wwwgggwwwwwwwwwwwwwwwwwwwwwwggwwwwwwwwwwwgwwwwwwwwwwwgggggwwwwwwwwwwwwwwwwggw
+wwwgggwwwwwwwwwwwwwwwwwwwwwwggggggggggggggggggggggggggggggwwwwwwwwwwwwwwwwgggw
+wwwgggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggw
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw
+wwwggggggggggggggwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw
+wwwggggggggggggggwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw
+wwmmmmmmmmmmmmmmgwwwwwwwwwwwwwwwgggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw
+wwwggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw
+wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw
+wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wwwggggggggggggggwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggggggw
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggggw
+wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggggw
+wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggggw
+wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggggw
+wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwgggggw
+wwwwwwwwwwwwwwwwwwwwwgggggggggggggggwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwggggw
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+)";
 // clang-format on
 
 constexpr ArtLayer kHullLayers[] = {{0, 0, kHullGlyphs, kHullKeys}};
@@ -129,21 +127,24 @@ constexpr char kSalsSpacecraft[] = R"(
 ╚══╝     ╚══╝     ╚══╝     ╚══╝
 )";
 
+// Each place where it stands on the hull.
+constexpr art::ArtLayer kAuctionHouseLayers[] = {{7, 1, kAuctionHouse}};
+constexpr art::ArtLayer kCosmicCafeLayers[] = {{59, 2, kCosmicCafe}};
+constexpr art::ArtLayer kBizarreBazaarLayers[] = {{18, 8, kBizarreBazaar}};
+constexpr art::ArtLayer kMercenaryMarketLayers[] = {{46, 8, kMercenaryMarket}};
+constexpr art::ArtLayer kReturnShuttleLayers[] = {{3, 17, kReturnShuttle}};
+constexpr art::ArtLayer kSalsSpacecraftLayers[] = {{37, 13, kSalsSpacecraft}};
+
+art::CellArt const kPlaces[kFreighterPlaces] = {
+    {{}, kAuctionHouseLayers},    {{}, kCosmicCafeLayers},    {{}, kBizarreBazaarLayers},
+    {{}, kMercenaryMarketLayers}, {{}, kReturnShuttleLayers}, {{}, kSalsSpacecraftLayers},
+};
+
 }  // namespace
 
-FreighterPlacePicture const* FreighterPlace(int place) {
-    static std::vector<std::string> const auction = ArtLines(kAuctionHouse);
-    static std::vector<std::string> const cafe = ArtLines(kCosmicCafe);
-    static std::vector<std::string> const bazaar = ArtLines(kBizarreBazaar);
-    static std::vector<std::string> const market = ArtLines(kMercenaryMarket);
-    static std::vector<std::string> const shuttle = ArtLines(kReturnShuttle);
-    static std::vector<std::string> const showroom = ArtLines(kSalsSpacecraft);
-    static FreighterPlacePicture const places[kFreighterPlaces] = {
-        {7, 1, auction}, {59, 2, cafe},    {18, 8, bazaar},
-        {46, 8, market}, {3, 17, shuttle}, {37, 13, showroom},
-    };
+art::CellArt const* FreighterPlace(int place) {
     if (place < 1 || place > kFreighterPlaces) {
         return nullptr;
     }
-    return &places[place - 1];
+    return &kPlaces[place - 1];
 }

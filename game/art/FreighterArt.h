@@ -2,9 +2,6 @@
 // the whole screen, and the six places on board that the player picks from.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "game/art/CellArt.h"
 
 namespace art {
@@ -23,14 +20,6 @@ inline constexpr int kFreighterHullRows = 23;
 inline constexpr int kFreighterPlaces = 6;
 inline constexpr int kFreighterShuttle = 5;
 
-// A place's picture: its lines (code page 437) and where its top-left corner
-// stands. Each is drawn in one colour; the blanks that start and end a line
-// are not part of it.
-struct FreighterPlacePicture {
-    int x;
-    int y;
-    std::vector<std::string> const& lines;
-};
-
-// The picture of place 1-6; null for any other number.
-FreighterPlacePicture const* FreighterPlace(int place);
+// The picture of place 1-6, drawn at (0, 0) where it stands on the hull, in
+// one colour; null for any other number.
+art::CellArt const* FreighterPlace(int place);

@@ -8,347 +8,343 @@ namespace {
 
 // ---- The view screen: a frame of light shade around a starry sky.
 constexpr ColourKey kViewPalette[] = {{'f', 14}, {'s', 15}};
-constexpr char const* kFrameGlyphs[] = {
-    "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░                             ░",
-    "░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░",
-};
-constexpr char const* kFrameKeys[] = {
-    "fffffffffffffffffffffffffffffff",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "f.............................f",
-    "fffffffffffffffffffffffffffffff",
-};
-constexpr char const* kSkyGlyphs[] = {
-    "  .         .        .     . ",
-    "        .        .           ",
-    " .    .            .     .   ",
-    "            .   .            ",
-    "    .                  .   . ",
-    "          .     .            ",
-    " .              .       .    ",
-    "      .     .         .      ",
-    "   .               .      .  ",
-};
-constexpr char const* kSkyKeys[] = {
-    "sssssssssssssssssssssssssssss",
-};
+constexpr char kFrameGlyphs[] = R"(
+░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░                             ░
+░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░░
+)";
+constexpr char kFrameKeys[] = R"(
+fffffffffffffffffffffffffffffff
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+f.............................f
+fffffffffffffffffffffffffffffff
+)";
+constexpr char kSkyGlyphs[] = R"(
+  .         .        .     .
+        .        .
+ .    .            .     .
+            .   .
+    .                  .   .
+          .     .
+ .              .       .
+      .     .         .
+   .               .      .
+)";
+constexpr char kSkyKeys[] = "sssssssssssssssssssssssssssss";
 constexpr ArtLayer kStarsLayers[] = {{0, 0, kFrameGlyphs, kFrameKeys}, {1, 1, kSkyGlyphs, kSkyKeys}};
 
 // Without a picture only the frame is drawn, and the top of the inside blanked
-// where the static starts.
-constexpr char const* kNoVisualGlyphs[] = {
-    "                             ",
-    "            ",
-};
-constexpr char const* kNoVisualKeys[] = {
-    "fffffffffffffffffffffffffffff",
-    "ffffffffffff",
-};
+// where the static starts: two rows of blanks, as wide as their keys.
+constexpr char kNoVisualGlyphs[] = R"(
+
+
+)";
+constexpr char kNoVisualKeys[] = R"(
+fffffffffffffffffffffffffffff
+ffffffffffff
+)";
 constexpr ArtLayer kNoVisualLayers[] = {{0, 0, kFrameGlyphs, kFrameKeys}, {1, 1, kNoVisualGlyphs, kNoVisualKeys}};
 
 // ---- Farm Land: a red barn and a silo, a fence on the horizon, wheat in rows.
 constexpr ColourKey kFarmPalette[] = {{'b', 1},  {'r', 4},  {'n', 6},  {'y', 14},
                                       {'w', 15}, {'R', 78}, {'s', 135}};
-constexpr char const* kFarmGlyphs[] = {
-    " __                          ",
-    "(▓▒)     _____        ░▓░    ",
-    "|▓▒|    /▓▓█▓▓\\   ░▒▓▓▓▓▓▒░▒▓",
-    "|▓▒|   /▓▓▓▓▓▓▓\\╪-╪-╪-╪-╪-╪-╪",
-    "|▓▒|▒▒▒| ■   ■ |▓▓▓▓▓▓▓▓▓▓▓▓▓",
-    "▓▓▓▓▓▓▓|  ╪╪╪  |▒■▒▒▒▒■▒▒▒▒■▒",
-};
-constexpr char const* kFarmKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "sssswwwwwrrrrrwwwwwwwwbbbwwww",
-    "sssswwwwrrrnrrrwwwbbbbbbbbbbb",
-    "sssswwwrrrrrrrrrnnnnnnnnnnnnn",
-    "ssssyyyRRRRRRRRRyyyyyyyyyyyyy",
-    "yyyyyyyRRRRRRRRRnynnnnynnnnyn",
-};
+constexpr char kFarmGlyphs[] = R"(
+ __
+(▓▒)     _____        ░▓░
+|▓▒|    /▓▓█▓▓\   ░▒▓▓▓▓▓▒░▒▓
+|▓▒|   /▓▓▓▓▓▓▓\╪-╪-╪-╪-╪-╪-╪
+|▓▒|▒▒▒| ■   ■ |▓▓▓▓▓▓▓▓▓▓▓▓▓
+▓▓▓▓▓▓▓|  ╪╪╪  |▒■▒▒▒▒■▒▒▒▒■▒
+)";
+constexpr char kFarmKeys[] = R"(
+wwwwwwwwwwwwwwwwwwwwwwwwwwwww
+sssswwwwwrrrrrwwwwwwwwbbbwwww
+sssswwwwrrrnrrrwwwbbbbbbbbbbb
+sssswwwrrrrrrrrrnnnnnnnnnnnnn
+ssssyyyRRRRRRRRRyyyyyyyyyyyyy
+yyyyyyyRRRRRRRRRnynnnnynnnnyn
+)";
 constexpr ArtLayer kFarmLayers[] = {{1, 10, kFarmGlyphs, kFarmKeys}};
 
 // ---- City: a skyline of double-lined towers; one row higher in its own offsets.
 constexpr ColourKey kCityPalette[] = {{'b', 1},  {'g', 2},  {'r', 4},   {'n', 6},   {'d', 8},   {'y', 14},
                                       {'G', 46}, {'B', 96}, {'k', 112}, {'D', 120}, {'Y', 126}, {'s', 135}};
-constexpr char const* kCityGlyphs[] = {
-    "     ■        ╒╕          ┼  ",
-    "▓▓ ╔═╩═╗ ▓╔═══╩╩═╗ ▓▓▓ ╔═╦═╗ ",
-    "╔═╗║■ ■║▓▓║≡ ≡ ≡ ║ ╔═╗▓║■║■║▓",
-    "║■║║ ■ ║╔╗╠══════╣▓║■║▓║■║■║╔",
-    "║ ║║■ ■║╚╝║  ██  ║♣║ ║♣║█║■║║",
-    "▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓",
-};
-constexpr char const* kCityKeys[] = {
-    "bbbbbybbbbbbbbDDbbbbbbbbbbbrb",
-    "ddbDDDDDbdkkkkkkkkbdddbDDDDDb",
-    "sssDYDYDddkkkkkkkkbsssdDYDYDd",
-    "sYsDDYDDGGkkkkkkkkdsYsdDYDYDs",
-    "sssDYDYDGGBBBBBBBBgsssgDnDYDs",
-    "ddddddddddddddddddddddddddddd",
-};
+constexpr char kCityGlyphs[] = R"(
+     ■        ╒╕          ┼
+▓▓ ╔═╩═╗ ▓╔═══╩╩═╗ ▓▓▓ ╔═╦═╗
+╔═╗║■ ■║▓▓║≡ ≡ ≡ ║ ╔═╗▓║■║■║▓
+║■║║ ■ ║╔╗╠══════╣▓║■║▓║■║■║╔
+║ ║║■ ■║╚╝║  ██  ║♣║ ║♣║█║■║║
+▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓
+)";
+constexpr char kCityKeys[] = R"(
+bbbbbybbbbbbbbDDbbbbbbbbbbbrb
+ddbDDDDDbdkkkkkkkkbdddbDDDDDb
+sssDYDYDddkkkkkkkkbsssdDYDYDd
+sYsDDYDDGGkkkkkkkkdsYsdDYDYDs
+sssDYDYDGGBBBBBBBBgsssgDnDYDs
+ddddddddddddddddddddddddddddd
+)";
 constexpr ArtLayer kCityLayers[] = {{1, 9, kCityGlyphs, kCityKeys}};
 
 // ---- Military Base: a control tower, a hangar and the perimeter fence.
 constexpr ColourKey kBasePalette[] = {{'b', 1},  {'n', 6},   {'l', 7},  {'y', 14},
                                       {'w', 15}, {'D', 120}, {'s', 135}};
-constexpr char const* kBaseGlyphs[] = {
-    "  ╔═╗                        ",
-    "  ║■║        ░▒▓▓▓▓▓▒░       ",
-    "  ║ ║      ░▒▓▓▓▓▓▓▓▓▓▒░  ■  ",
-    "╫═║═║═╫═══╫▓▓█████████▓▓╫═══╫",
-    "▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒",
-    "■ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ■",
-};
-constexpr char const* kBaseKeys[] = {
-    "wwlllwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwlylwwwwwwwwsssssssssswwwwww",
-    "wwlllwwwwwwssssssssssssswwyww",
-    "lllllllllllssDDDDDDDDDsslllll",
-    "nnnnnnnnnnnnnnnnnnnnnnnnnnnnn",
-    "bwwwwwwwwwwwwwwwwwwwwwwwwwwwb",
-};
+constexpr char kBaseGlyphs[] = R"(
+  ╔═╗
+  ║■║        ░▒▓▓▓▓▓▒░
+  ║ ║      ░▒▓▓▓▓▓▓▓▓▓▒░  ■
+╫═║═║═╫═══╫▓▓█████████▓▓╫═══╫
+▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒
+■ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ═ ■
+)";
+constexpr char kBaseKeys[] = R"(
+wwlllwwwwwwwwwwwwwwwwwwwwwwww
+wwlylwwwwwwwwsssssssssswwwwww
+wwlllwwwwwwssssssssssssswwyww
+lllllllllllssDDDDDDDDDsslllll
+nnnnnnnnnnnnnnnnnnnnnnnnnnnnn
+bwwwwwwwwwwwwwwwwwwwwwwwwwwwb
+)";
 constexpr ArtLayer kBaseLayers[] = {{1, 10, kBaseGlyphs, kBaseKeys}};
 
 // ---- Mountains: snow-capped peaks, pines on green slopes and a lake.
 constexpr ColourKey kMtnPalette[] = {{'l', 7},  {'L', 10}, {'w', 15}, {'u', 19},
                                      {'g', 32}, {'c', 33}, {'G', 42}, {'Y', 46}};
-constexpr char const* kMtnGlyphs[] = {
-    "       /\\            /\\      ",
-    "      /▒▒\\    /\\    /▒▒\\     ",
-    " ↑/\\ /▒▒▒▒\\  /▒▒\\  /▒▒▒▒\\ /\\ ",
-    "♠/▒▒\\▒▒▒▒▒▒\\/▒▒▒▒\\/▒▒▒▒▒▒\\▒▒\\",
-    "♠↑♣♠↑♠♣↑♠♠↑♣~~~~~~↑♠♣♠♠↑♣♠↑♠♣",
-    "♣♠↑♣♠♣↑♠♣↑♠♠♣~~~~♣♠↑♠♣↑♠♣♠↑♠↑",
-};
-constexpr char const* kMtnKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwllwwwwwwwwwwwwllwwwwww",
-    "wLllwllllllwwllllwwllllllwllw",
-    "Lllllllllllllllllllllllllllll",
-    "gYGgYgGYggYGuuuuuucgGggYGgYgG",
-    "GgYGgGcgGcggGuuuuGgYgGYgGgYgY",
-};
+constexpr char kMtnGlyphs[] = R"(
+       /\            /\
+      /▒▒\    /\    /▒▒\
+ ↑/\ /▒▒▒▒\  /▒▒\  /▒▒▒▒\ /\
+♠/▒▒\▒▒▒▒▒▒\/▒▒▒▒\/▒▒▒▒▒▒\▒▒\
+♠↑♣♠↑♠♣↑♠♠↑♣~~~~~~↑♠♣♠♠↑♣♠↑♠♣
+♣♠↑♣♠♣↑♠♣↑♠♠♣~~~~♣♠↑♠♣↑♠♣♠↑♠↑
+)";
+constexpr char kMtnKeys[] = R"(
+wwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wwwwwwwllwwwwwwwwwwwwllwwwwww
+wLllwllllllwwllllwwllllllwllw
+Lllllllllllllllllllllllllllll
+gYGgYgGYggYGuuuuuucgGggYGgYgG
+GgYGgGcgGcggGuuuuGgYgGYgGgYgY
+)";
 constexpr ArtLayer kMtnLayers[] = {{1, 10, kMtnGlyphs, kMtnKeys}};
 
 // ---- Desert: saguaro cacti on rolling dunes.
 constexpr ColourKey kDesertPalette[] = {{'g', 2}, {'s', 110}};
-constexpr char const* kDesertGlyphs[] = {
-    "   ║                    ║    ",
-    "  ║║║                  ║║║   ",
-    "  ╙║╜       ║          ╙║╜▒▒ ",
-    "▒▒▒║▒▒▒▒  ▒║║║▒▒▒▒▒▒▒▒▒▒║▒▒▒▒",
-    "▒▒▒▒▒▒  ▒▒▒╙║╜▒▒▒▒▒▒  ▒▒▒▒▒▒▒",
-    "▒▒▒▒    ▒▒▒▒║▒▒▒▒▒▒▒    ▒▒▒▒▒",
-};
-constexpr char const* kDesertKeys[] = {
-    "ggggggggggggggggggggggggggggg",
-    "ggggggggggggggggggggggggggggg",
-    "ggggggggggggggggggggggggggsss",
-    "sssgsssssssgggssssssssssgssss",
-    "sssssssssssgggsssssssssssssss",
-    "ssssssssssssgssssssssssssssss",
-};
+constexpr char kDesertGlyphs[] = R"(
+   ║                    ║
+  ║║║                  ║║║
+  ╙║╜       ║          ╙║╜▒▒
+▒▒▒║▒▒▒▒  ▒║║║▒▒▒▒▒▒▒▒▒▒║▒▒▒▒
+▒▒▒▒▒▒  ▒▒▒╙║╜▒▒▒▒▒▒  ▒▒▒▒▒▒▒
+▒▒▒▒    ▒▒▒▒║▒▒▒▒▒▒▒    ▒▒▒▒▒
+)";
+constexpr char kDesertKeys[] = R"(
+ggggggggggggggggggggggggggggg
+ggggggggggggggggggggggggggggg
+ggggggggggggggggggggggggggsss
+sssgsssssssgggssssssssssgssss
+sssssssssssgggsssssssssssssss
+ssssssssssssgssssssssssssssss
+)";
 constexpr ArtLayer kDesertLayers[] = {{1, 10, kDesertGlyphs, kDesertKeys}};
 
 // ---- Rubble: heaps of broken stone; the Nuclear Wasteland is the same heaps
 // glowing.
-constexpr char const* kRubbleGlyphs[] = {
-    "        |         /          ",
-    "   _   ▒|▒       /▒    .   , ",
-    "  ▒▓▒ ▒▓▓▓▒  _  ▒▓▓▒     ▒▒▒ ",
-    " ▒▓▒▓▒▓▒▓▓▓▒▒▓▒▓▓▒▓▓▒  ▒▓▓▒▓▒",
-    "▒▓▓▓▒▓▓▓▒▓▓▓▓▒▓▓▓▓▒▓▓▒▒▓▒▓▓▓▓",
-    "▓▒▓▓▓▓▒▓▓▓▓▒▓▓▓▓▓▒▓▓▓▓▓▒▓▓▓▒▓",
-};
+constexpr char kRubbleGlyphs[] = R"(
+        |         /
+   _   ▒|▒       /▒    .   ,
+  ▒▓▒ ▒▓▓▓▒  _  ▒▓▓▒     ▒▒▒
+ ▒▓▒▓▒▓▒▓▓▓▒▒▓▒▓▓▒▓▓▒  ▒▓▓▒▓▒
+▒▓▓▓▒▓▓▓▒▓▓▓▓▒▓▓▓▓▒▓▓▒▒▓▒▓▓▓▓
+▓▒▓▓▓▓▒▓▓▓▓▒▓▓▓▓▓▒▓▓▓▓▓▒▓▓▓▒▓
+)";
 constexpr ColourKey kRubblePalette[] = {{'d', 8}, {'w', 15}, {'s', 135}};
-constexpr char const* kRubbleKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwdwdwwwwwwwwdwwwwwwwwww",
-    "wwdsdwdsssdwwwwwdssdwwwwwdddw",
-    "wdsdsdsdsssddsdssdssdwwdssdsd",
-    "dsssdsssdssssdssssdssddsdssss",
-    "sdssssdssssdsssssdsssssdsssds",
-};
+constexpr char kRubbleKeys[] = R"(
+wwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wwwwwwwdwdwwwwwwwwdwwwwwwwwww
+wwdsdwdsssdwwwwwdssdwwwwwdddw
+wdsdsdsdsssddsdssdssdwwdssdsd
+dsssdsssdssssdssssdssddsdssss
+sdssssdssssdsssssdsssssdsssds
+)";
 constexpr ArtLayer kRubbleLayers[] = {{1, 10, kRubbleGlyphs, kRubbleKeys}};
 
 constexpr ColourKey kNukePalette[] = {{'g', 2}, {'d', 8}, {'w', 15}, {'G', 42}, {'s', 135}};
-constexpr char const* kNukeKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-    "wwwwwwwgwgwwwwwwwwgwwwwwwwwww",
-    "wwgGgwgGGGgwwwwwgGGgwwwwwgggw",
-    "wgGgGgGgGGGggGgGGgGGgwwgGGgGg",
-    "gGGGgGGGgGGGGgGGGGgGGggGgGGGG",
-    "sdssssdssssdsssssdsssssdsssds",
-};
+constexpr char kNukeKeys[] = R"(
+wwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wwwwwwwgwgwwwwwwwwgwwwwwwwwww
+wwgGgwgGGGgwwwwwgGGgwwwwwgggw
+wgGgGgGgGGGggGgGGgGGgwwgGGgGg
+gGGGgGGGgGGGGgGGGGgGGggGgGGGG
+sdssssdssssdsssssdsssssdsssds
+)";
 constexpr ArtLayer kNukeLayers[] = {{1, 10, kRubbleGlyphs, kNukeKeys}};
 
 // ---- The beam: one slice, light shade around a core of medium shade.
 constexpr ColourKey kBeamPalette[] = {{'o', 19}, {'c', 59}};
-constexpr char const* kBeamGlyphs[] = {"░▒▒"};
-constexpr char const* kBeamKeys[] = {"occ"};
-constexpr char const* kBeamEdgeGlyphs[] = {"░"};
-constexpr char const* kBeamEdgeKeys[] = {"o"};
+constexpr char kBeamGlyphs[] = "░▒▒";
+constexpr char kBeamKeys[] = "occ";
+constexpr char kBeamEdgeGlyphs[] = "░";
+constexpr char kBeamEdgeKeys[] = "o";
 constexpr ArtLayer kBeamLayers[] = {{13, 1, kBeamGlyphs, kBeamKeys}, {15, 1, kBeamEdgeGlyphs, kBeamEdgeKeys}};
 
 constexpr ColourKey kEraseBeamPalette[] = {{'w', 15}};
-constexpr char const* kEraseBeamGlyphs[] = {"    "};
-constexpr char const* kEraseBeamKeys[] = {"wwww"};
+constexpr char kEraseBeamGlyphs[] = "    ";
+constexpr char kEraseBeamKeys[] = "wwww";
 constexpr ArtLayer kEraseBeamLayers[] = {{13, 1, kEraseBeamGlyphs, kEraseBeamKeys}};
 
 // ---- Impact domes of ionised air, growing around the beam.
 constexpr ColourKey kDomePalette[] = {{'b', 1}, {'w', 15}, {'o', 19}, {'O', 27}, {'c', 59}};
-constexpr char const* kDome1Glyphs[] = {
-    "       ▒▒   ▒▒        ",
-    "    ▒▒▓▒▒▓▒▒▓▒▒▒▒     ",
-    "  ▒▒▓▒▒▓▓▓▓▓▓▓▒▒▓▒▒   ",
-    " ▒▓▒▒▓▒▓▒▓▓▒▓▓▒▓▒▓▒▒  ",
-    "▒▒▒▓▓▓▓▒▓▓▒▓▓▒▓▓▓▒▓▒▒▒",
-};
-constexpr char const* kDome1Keys[] = {
-    ".......bb...bb........",
-    "....bbooooooooobb.....",
-    "..boooocccccccoooob...",
-    ".booocccwwwwwcccooob..",
-    "boooccwwwwwwwwwccooobb",
-};
+constexpr char kDome1Glyphs[] = R"(
+       ▒▒   ▒▒
+    ▒▒▓▒▒▓▒▒▓▒▒▒▒
+  ▒▒▓▒▒▓▓▓▓▓▓▓▒▒▓▒▒
+ ▒▓▒▒▓▒▓▒▓▓▒▓▓▒▓▒▓▒▒
+▒▒▒▓▓▓▓▒▓▓▒▓▓▒▓▓▓▒▓▒▒▒
+)";
+constexpr char kDome1Keys[] = R"(
+.......bb...bb........
+....bbooooooooobb.....
+..boooocccccccoooob...
+.booocccwwwwwcccooob..
+boooccwwwwwwwwwccooobb
+)";
 constexpr ArtLayer kDome1Layers[] = {{4, 11, kDome1Glyphs, kDome1Keys}};
-constexpr char const* kDome2Glyphs[] = {
-    "       ▒▓▒▒   ▒▒▓▒        ",
-    "    ▒▓▒▓▓▒▒▓▒▒▓▒▒▓▒▓▒     ",
-    "  ▒▒▒▒▓▒▒▓▒▓▒▓▒▓▒▒▓▒▒▒▒   ",
-    " ▒▒▒▓▒▓▓▓▓▒▓▓▒▓▓▓▓▓▓▒▒▓▒  ",
-    "▒▒▓▒▒▒▓▒▓▒▓▓▒▓▓▒▓▒▓▒▓▒▒▓▓▒",
-};
-constexpr char const* kDome2Keys[] = {
-    ".......bbbb...bbbb........",
-    "....bbbbooooooooobbbb.....",
-    "..bbooooocccccccooooobb...",
-    ".booooccccwwwwwccccoooob..",
-    "boooocccwwwwwwwwwcccoooobb",
-};
+constexpr char kDome2Glyphs[] = R"(
+       ▒▓▒▒   ▒▒▓▒
+    ▒▓▒▓▓▒▒▓▒▒▓▒▒▓▒▓▒
+  ▒▒▒▒▓▒▒▓▒▓▒▓▒▓▒▒▓▒▒▒▒
+ ▒▒▒▓▒▓▓▓▓▒▓▓▒▓▓▓▓▓▓▒▒▓▒
+▒▒▓▒▒▒▓▒▓▒▓▓▒▓▓▒▓▒▓▒▓▒▒▓▓▒
+)";
+constexpr char kDome2Keys[] = R"(
+.......bbbb...bbbb........
+....bbbbooooooooobbbb.....
+..bbooooocccccccooooobb...
+.booooccccwwwwwccccoooob..
+boooocccwwwwwwwwwcccoooobb
+)";
 constexpr ArtLayer kDome2Layers[] = {{2, 11, kDome2Glyphs, kDome2Keys}};
-constexpr char const* kDome3Glyphs[] = {
-    "         ▒▒▓▒▓▒▓▒▒           ",
-    "     ▒▓▒▓▒▓▒▒▓▒▒▓▒▓▒▓▒       ",
-    "   ▒▒▓▒▒▓▒▒▓▒▒▓▒▒▓▒▒▓▒▒▒     ",
-    " ▒▓▓▒▒▓▒▓▒▓▒▓▒▓▒▓▒▓▒▒▓▒▒▓▒   ",
-    "▒▓▒▒▓▓▓▓▓▓▓▒▓▓▒▓▓▓▓▓▓▓▓▒▒▓▒▒ ",
-    "▒▒▓▒▒▓▒▓▓▓▒▓▓▒▓▓▒▓▓▓▒▓▒▓▒▒▓▒▒",
-};
-constexpr char const* kDome3Keys[] = {
-    ".........bbbbbbbbb...........",
-    ".....bbbbboOooOoobbbbb.......",
-    "...bbooOooOooOooOooOoobb.....",
-    ".bbOooOcccccccccccccoOoobb...",
-    "bbOoocccccwwwwwwwcccccoOobbb.",
-    "bOooOcccwwwwwwwwwwwcccOooObbb",
-};
+constexpr char kDome3Glyphs[] = R"(
+         ▒▒▓▒▓▒▓▒▒
+     ▒▓▒▓▒▓▒▒▓▒▒▓▒▓▒▓▒
+   ▒▒▓▒▒▓▒▒▓▒▒▓▒▒▓▒▒▓▒▒▒
+ ▒▓▓▒▒▓▒▓▒▓▒▓▒▓▒▓▒▓▒▒▓▒▒▓▒
+▒▓▒▒▓▓▓▓▓▓▓▒▓▓▒▓▓▓▓▓▓▓▓▒▒▓▒▒
+▒▒▓▒▒▓▒▓▓▓▒▓▓▒▓▓▒▓▓▓▒▓▒▓▒▒▓▒▒
+)";
+constexpr char kDome3Keys[] = R"(
+.........bbbbbbbbb...........
+.....bbbbboOooOoobbbbb.......
+...bbooOooOooOooOooOoobb.....
+.bbOooOcccccccccccccoOoobb...
+bbOoocccccwwwwwwwcccccoOobbb.
+bOooOcccwwwwwwwwwwwcccOooObbb
+)";
 constexpr ArtLayer kDome3Layers[] = {{1, 10, kDome3Glyphs, kDome3Keys}};
 
 // ---- Aftermath: smouldering ruins, embers glowing under the smoke.
 constexpr ColourKey kAftermathPalette[] = {{'r', 4}, {'d', 8}, {'y', 14}, {'w', 15}};
-constexpr char const* kAftermathGlyphs[] = {
-    "   (     )        (      )   ",
-    "    )  ⁿ(    ⁿ     ) ⁿ  (    ",
-    "  ▄▒▒▄ ▄▒▄  ▄▒▒▒▄  ▄▒▄ ▄▒▒▒▄ ",
-    " ▄▒▒▒▒▀▒▒▒▀▄▒▒▒▒▒▒▄▒▒▒▀▒▒▒▒▒▄",
-    "▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒",
-    "▒▀▒▒▒▀▒▒▀▒▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒",
-};
-constexpr char const* kAftermathKeys[] = {
-    "dddwdddddwddddddddwddddddwddd",
-    "dddddddydddddydddddddyddddddd",
-    "ddrddrdrdrddrdddrddrdrdrdddrd",
-    "drddddrdddrrddddddrdddrdddddr",
-    "ddddddddddddddddddddddddddddd",
-    "drdddrddrddddrdddrdddrdddrddd",
-};
+constexpr char kAftermathGlyphs[] = R"(
+   (     )        (      )
+    )  ⁿ(    ⁿ     ) ⁿ  (
+  ▄▒▒▄ ▄▒▄  ▄▒▒▒▄  ▄▒▄ ▄▒▒▒▄
+ ▄▒▒▒▒▀▒▒▒▀▄▒▒▒▒▒▒▄▒▒▒▀▒▒▒▒▒▄
+▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒▒
+▒▀▒▒▒▀▒▒▀▒▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒▀▒▒▒
+)";
+constexpr char kAftermathKeys[] = R"(
+dddwdddddwddddddddwddddddwddd
+dddddddydddddydddddddyddddddd
+ddrddrdrdrddrdddrddrdrdrdddrd
+drddddrdddrrddddddrdddrdddddr
+ddddddddddddddddddddddddddddd
+drdddrddrddddrdddrdddrdddrddd
+)";
 constexpr ArtLayer kAftermathLayers[] = {{1, 10, kAftermathGlyphs, kAftermathKeys}};
 
 // ---- Static while the cannon charges without a picture.
 constexpr ColourKey kStaticPalette[] = {{'w', 15}};
-constexpr char const* kStaticKeys[] = {
-    "wwwwwwwwwwwwwwwwwwwwwwwwwwwww",
-};
-constexpr char const* kStatic1Glyphs[] = {
-    "▒░░░░░░░▓░▓░░▒▒░▒▒▒▒░░▒░░░░▒░",
-    "▓▓▒▒▒▓░░▓▒▒░▓▒░▒▒▒▒▓▒▒▓░▒▒▒░░",
-    "▒▓░░▒▒▒▒▒▓▒░▓▒▒▓▓▒▓▓▒▒▒▒▓▓▓▓▒",
-    "▒▓▒░▒▒▒▒▒▒▒▓▒░▓▓▓▓▓▒▓▓░▒▒▒▓▒▓",
-    "░▒▒▒░░░░░▒░▒░░▒▒▒░░░▒▓▓▒░░░░░",
-    "░░░▒░▓░░░▒░▓░░░▒░░▒▒░░▒░░▒░░▒",
-    "▒░░▒░░░░▓▓░▓▒▒▓░▓░░▒░░▒░░░░▒░",
-    "░▒░░░▒░░▒▓▓░░▒░▓░░▒▓░░░▓░░░░▓",
-    "░▒░▓▒░▒▒▒░░░▒▓▒░░░░▓▒▒▒░░░▓░▒",
-    "░░▓░░▓░░░▒▒▒▒▒░░▒▓▒░▒░▓░▒░░░░",
-    "░▓░▓░░░░░▒░░░▒░▒░░▒░░▒░▓▒▓▓░░",
-    "░▒░▒░░░░░░░░░░░░▓░░░░░▓░░░░▒░",
-    "░░▓░░▒▓░░░░▒░░░░░▒░░░░░░░▓░░░",
-    "▒▒░░░░░▒░░▓░▒░░░░▒░░▒░▒▒░░░░░",
-    "▒░░▓░▓░░▓▓░▒░▒░░░░░░▒░░░▒░░░░",
-};
-constexpr char const* kStatic2Glyphs[] = {
-    "░▒░░░░▒▒▒░▒░▓▒▓░░░▒░░▒░▒▒░░░░",
-    "░░░░░▓░░▒▓░▓░▒▓▒▓▒░░░░░░░▒░░░",
-    "▓▓▓▒░░░▒░░░░▒▒░░░░░▒░░▒▓░░░▓▒",
-    "░▓░▒▒▒░░▒▓░░▓░░░░░▒▒░░░▒░▒░░░",
-    "▓▒▓▒▒▒░░░░░░░░▒░▒░░▒░░▒▓▓░░░░",
-    "▒░░░░░░▓░░▒░▒░░▓░▒░░░░▒░▒░░▒▒",
-    "▓▒▓▓▓▓▒▒▒░▒▓▓▒▒░▒▓▒░▓░░▒▒▓▓▓▒",
-    "▒░▒░▒▓▓▓▒░▓▓▒▒▒▓░░▒░▓▓▓░▒▓▓▓▒",
-    "░░▒▒▓▒▓▒▓░▓▒▒▒▒▒▒░▒░░▓▒▓▒▒░▓░",
-    "▓▓▓▒░░░▒░░░▒░░░▒░░░░░░░▓░░▓░▒",
-    "░░▒░▒▒░▓▒░▓░░░░░▒▓░░░░░░░░░▓░",
-    "░▓▒░░░▒░░░░░▓▒░░▒▒░▒▒▒░░▒░▓▒░",
-    "▓▒▒▒░▒░░▒░▒░░░░░▒░▒▒░░▒░░▓▒░░",
-    "░▒░░▒▒░░░░▓▒▒░░░░░░▒░░░░▒▓░░▒",
-    "░░░░▒░▒░░░▒░▒░░░▓░░░░░░▓░░▒▒▒",
-};
-constexpr char const* kStatic3Glyphs[] = {
-    "▒░▒░░░░░▓░░░░░░▒▒░░░░░▒░▒░░░▒",
-    "▓▒░░░░░░▒▒░░░░░░░░░░░░░░░░░░░",
-    "░░░░░░░▒▓░░░▒░░▒░░▒░▒░▒▓░▒▒▒░",
-    "▒░░▒▒▒░▒░░░░░░▒▓▒░░░░░░▓▒▒░░░",
-    "░░░░░▒░░░▓▒░▒░░░░░▒▒░░▒▒▓░▒░░",
-    "░░▓░░░▓░░░░▒░░░░░▓░▒░░▒▒▓▒░▒░",
-    "▒▒░░░▒░▒▒░▒░░▓▓░░▓░░░░░░▓░░░░",
-    "░░░░▒▒░░░░░░░▒▓░░░▒░░▒▓▒▒░░░░",
-    "░░░░░▒░▒░░▓░░▒▓░▒▓░░▓░▓░░░░░▒",
-    "▒░░░░▒░░▒░▒▓░▒░░▓░░░░░░▒░░░▒░",
-    "░▒░▒░░▓░▒░▒░░▒░░░▒▒░▒░░▒░░░░░",
-    "░▓▓▒▒░░▒▓▒▒▒▒▒░▒▓░▓░░▓▓▒▒▒▒▓▓",
-    "▒░░▓▒▓░▒▓▓▒▓▒▓▒▓▒▒▓▓░▒▓▒▒░▒░░",
-    "░░▒▒▒▓░▒▓▒▒░▓▒░░░▒░▒░░▒▓▒░░▒▒",
-    "▒░▒▒▒░░░▓░░░▒░░░▓░░░░▒░▓░░▒░▒",
-};
+constexpr char kStaticKeys[] = "wwwwwwwwwwwwwwwwwwwwwwwwwwwww";
+constexpr char kStatic1Glyphs[] = R"(
+▒░░░░░░░▓░▓░░▒▒░▒▒▒▒░░▒░░░░▒░
+▓▓▒▒▒▓░░▓▒▒░▓▒░▒▒▒▒▓▒▒▓░▒▒▒░░
+▒▓░░▒▒▒▒▒▓▒░▓▒▒▓▓▒▓▓▒▒▒▒▓▓▓▓▒
+▒▓▒░▒▒▒▒▒▒▒▓▒░▓▓▓▓▓▒▓▓░▒▒▒▓▒▓
+░▒▒▒░░░░░▒░▒░░▒▒▒░░░▒▓▓▒░░░░░
+░░░▒░▓░░░▒░▓░░░▒░░▒▒░░▒░░▒░░▒
+▒░░▒░░░░▓▓░▓▒▒▓░▓░░▒░░▒░░░░▒░
+░▒░░░▒░░▒▓▓░░▒░▓░░▒▓░░░▓░░░░▓
+░▒░▓▒░▒▒▒░░░▒▓▒░░░░▓▒▒▒░░░▓░▒
+░░▓░░▓░░░▒▒▒▒▒░░▒▓▒░▒░▓░▒░░░░
+░▓░▓░░░░░▒░░░▒░▒░░▒░░▒░▓▒▓▓░░
+░▒░▒░░░░░░░░░░░░▓░░░░░▓░░░░▒░
+░░▓░░▒▓░░░░▒░░░░░▒░░░░░░░▓░░░
+▒▒░░░░░▒░░▓░▒░░░░▒░░▒░▒▒░░░░░
+▒░░▓░▓░░▓▓░▒░▒░░░░░░▒░░░▒░░░░
+)";
+constexpr char kStatic2Glyphs[] = R"(
+░▒░░░░▒▒▒░▒░▓▒▓░░░▒░░▒░▒▒░░░░
+░░░░░▓░░▒▓░▓░▒▓▒▓▒░░░░░░░▒░░░
+▓▓▓▒░░░▒░░░░▒▒░░░░░▒░░▒▓░░░▓▒
+░▓░▒▒▒░░▒▓░░▓░░░░░▒▒░░░▒░▒░░░
+▓▒▓▒▒▒░░░░░░░░▒░▒░░▒░░▒▓▓░░░░
+▒░░░░░░▓░░▒░▒░░▓░▒░░░░▒░▒░░▒▒
+▓▒▓▓▓▓▒▒▒░▒▓▓▒▒░▒▓▒░▓░░▒▒▓▓▓▒
+▒░▒░▒▓▓▓▒░▓▓▒▒▒▓░░▒░▓▓▓░▒▓▓▓▒
+░░▒▒▓▒▓▒▓░▓▒▒▒▒▒▒░▒░░▓▒▓▒▒░▓░
+▓▓▓▒░░░▒░░░▒░░░▒░░░░░░░▓░░▓░▒
+░░▒░▒▒░▓▒░▓░░░░░▒▓░░░░░░░░░▓░
+░▓▒░░░▒░░░░░▓▒░░▒▒░▒▒▒░░▒░▓▒░
+▓▒▒▒░▒░░▒░▒░░░░░▒░▒▒░░▒░░▓▒░░
+░▒░░▒▒░░░░▓▒▒░░░░░░▒░░░░▒▓░░▒
+░░░░▒░▒░░░▒░▒░░░▓░░░░░░▓░░▒▒▒
+)";
+constexpr char kStatic3Glyphs[] = R"(
+▒░▒░░░░░▓░░░░░░▒▒░░░░░▒░▒░░░▒
+▓▒░░░░░░▒▒░░░░░░░░░░░░░░░░░░░
+░░░░░░░▒▓░░░▒░░▒░░▒░▒░▒▓░▒▒▒░
+▒░░▒▒▒░▒░░░░░░▒▓▒░░░░░░▓▒▒░░░
+░░░░░▒░░░▓▒░▒░░░░░▒▒░░▒▒▓░▒░░
+░░▓░░░▓░░░░▒░░░░░▓░▒░░▒▒▓▒░▒░
+▒▒░░░▒░▒▒░▒░░▓▓░░▓░░░░░░▓░░░░
+░░░░▒▒░░░░░░░▒▓░░░▒░░▒▓▒▒░░░░
+░░░░░▒░▒░░▓░░▒▓░▒▓░░▓░▓░░░░░▒
+▒░░░░▒░░▒░▒▓░▒░░▓░░░░░░▒░░░▒░
+░▒░▒░░▓░▒░▒░░▒░░░▒▒░▒░░▒░░░░░
+░▓▓▒▒░░▒▓▒▒▒▒▒░▒▓░▓░░▓▓▒▒▒▒▓▓
+▒░░▓▒▓░▒▓▓▒▓▒▓▒▓▒▒▓▓░▒▓▒▒░▒░░
+░░▒▒▒▓░▒▓▒▒░▓▒░░░▒░▒░░▒▓▒░░▒▒
+▒░▒▒▒░░░▓░░░▒░░░▓░░░░▒░▓░░▒░▒
+)";
 constexpr ArtLayer kStatic1Layers[] = {{1, 1, kStatic1Glyphs, kStaticKeys}};
 constexpr ArtLayer kStatic2Layers[] = {{1, 1, kStatic2Glyphs, kStaticKeys}};
 constexpr ArtLayer kStatic3Layers[] = {{1, 1, kStatic3Glyphs, kStaticKeys}};

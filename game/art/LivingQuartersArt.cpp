@@ -1,7 +1,5 @@
 #include "game/art/LivingQuartersArt.h"
 
-#include "game/art/ArtText.h"
-
 namespace art {
 
 namespace {
@@ -10,7 +8,7 @@ namespace {
 
 // Columns inside the frame: RESEARCH 4-26, MAINTENANCE 28-50, OTHER 52-75,
 // each list's scroll bar in the column's last cell.
-constexpr char kCrewJobsFrame[] = R"(
+constexpr char kCrewJobsFrameGlyphs[] = R"(
 ╔═════════════╗         ╔═════════════╗         ╔═════════════╗
 ║             ║         ║             ║         ║             ║
 ╠═════════════╩═════════╬═════════════╩═════════╬═════════════╩══════════╗
@@ -36,6 +34,8 @@ constexpr char kCrewJobsFrame[] = R"(
 )";
 
 // clang-format on
+
+constexpr ArtLayer kCrewJobsFrameLayers[] = {{3, 1, kCrewJobsFrameGlyphs}};
 
 struct MoraleBand {
     int lowest;  // the band runs from here up to the next band's lowest - 1
@@ -70,10 +70,7 @@ constexpr int kHighestMorale = 100;
 
 }  // namespace
 
-std::vector<std::string> const& CrewJobsFrameLines() {
-    static std::vector<std::string> const lines = ArtLines(kCrewJobsFrame);
-    return lines;
-}
+CellArt const kCrewJobsFrame{{}, kCrewJobsFrameLayers};
 
 char const kLoungeParagraph[] =
     "You walk into the main lounge, located in the crew's living quarters. The room hums with chatter from "

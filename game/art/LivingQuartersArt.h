@@ -3,18 +3,15 @@
 // and on a party day, with what Emerson says about the crew's morale.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "game/art/CellArt.h"
 
 namespace art {
 
 // The crew-jobs frame: three title tabs over three job columns, and the box
-// the crew card stands in. Drawn in green with its top-left cell at (3, 1);
-// its last row is 22, just above the status bar.
-inline constexpr int kCrewJobsFrameX = 3;
-inline constexpr int kCrewJobsFrameY = 1;
+// the crew card stands in. Drawn in green at (0, 0), where it stands: its
+// top-left cell is (3, 1), its last row 22, just above the status bar.
+extern CellArt const kCrewJobsFrame;
 inline constexpr int kCrewJobsFrameColour = 2;
-std::vector<std::string> const& CrewJobsFrameLines();
 
 // The lounge on a working day and on a party day: each a paragraph printed
 // beside Emerson's portrait, 38 columns wide.

@@ -1,10 +1,10 @@
 #include "game/art/ResearchArt.h"
 
-#include "game/art/ArtText.h"
+namespace art {
 
 namespace {
 
-constexpr char kResearchFrame[] = R"(
+constexpr char kResearchFrameGlyphs[] = R"(
 ╔═════════════╗               ╔════════════╗  ╔════════════════╗
 ║             ║               ║            ║  ║                ║
 ╠═════════════╩═══════════════╬════════════╩══╬════════════════╩═════════╗
@@ -29,9 +29,10 @@ constexpr char kResearchFrame[] = R"(
 ╚════════════════════════════════════════════════════════════════════════╝
 )";
 
+constexpr ArtLayer kResearchFrameLayers[] = {{3, 1, kResearchFrameGlyphs}};
+
 }  // namespace
 
-std::vector<std::string> const& ResearchFrameLines() {
-    static std::vector<std::string> const lines = ArtLines(kResearchFrame);
-    return lines;
-}
+CellArt const kResearchFrame{{}, kResearchFrameLayers};
+
+}  // namespace art

@@ -2,12 +2,12 @@
 // technology, share and description columns, and the totals box under them.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "game/art/CellArt.h"
 
-// Drawn with its top-left corner at (3, 1), in one colour; rows 1 to 22.
-inline constexpr int kResearchFrameX = 3;
-inline constexpr int kResearchFrameY = 1;
+namespace art {
 
-// The frame's lines as code page 437 bytes.
-std::vector<std::string> const& ResearchFrameLines();
+// Drawn in one colour at (0, 0), where it stands: its top-left corner is
+// (3, 1), its rows 1 to 22.
+extern CellArt const kResearchFrame;
+
+}  // namespace art

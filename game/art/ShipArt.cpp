@@ -1,6 +1,6 @@
 #include "game/art/ShipArt.h"
 
-#include "game/art/ArtText.h"
+#include "game/art/CellArt.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ constexpr char kShielded[] = R"(
 )";
 
 std::vector<std::string> PaddedRows(char const* block) {
-    std::vector<std::string> rows = ArtLines(block);
+    std::vector<std::string> rows = art::ArtLines(block);
     rows.resize(kShipPictureRows);
     for (std::string& row : rows) {
         row.resize(kShipPictureColumns, ' ');

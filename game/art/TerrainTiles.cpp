@@ -8,178 +8,176 @@ namespace {
 
 // ---- Farm Land: a farmhouse behind a fence, rows of crops in ploughed soil.
 constexpr ColourKey kFarmPalette[] = {{'k', 32}, {'r', 36}, {'b', 38}};
-constexpr char const* kFarmGlyphs[] = {
-    " ⌂ ┌▓▓▓▓▓",
-    "   │░░░░░",
-    "░░ │▓▓▓▓▓",
-    "░░░┘░░░░░",
-};
-constexpr char const* kFarmKeys[] = {
-    "krkbkkkkk",
-    "kkkbbbbbb",
-    "kkkbkkkkk",
-    "kkkbbbbbb",
-};
+constexpr char kFarmGlyphs[] = R"(
+ ⌂ ┌▓▓▓▓▓
+   │░░░░░
+░░ │▓▓▓▓▓
+░░░┘░░░░░
+)";
+constexpr char kFarmKeys[] = R"(
+krkbkkkkk
+kkkbbbbbb
+kkkbkkkkk
+kkkbbbbbb
+)";
 constexpr ArtLayer kFarmLayers[] = {{0, 0, kFarmGlyphs, kFarmKeys}};
 
 // The second Farm Land: the same farm with an orchard and flowers among the crops.
-constexpr char const* kFarm2Glyphs[] = {
-    "      Φ  ",
-    "  ☼    ⌠ ",
-    "     ¥ ⌡ ",
-    " φ      ₧",
-};
-constexpr char const* kFarm2Keys[] = {
-    "......k..",
-    "..r....b.",
-    ".....k.b.",
-    ".r......r",
-};
+constexpr char kFarm2Glyphs[] = R"(
+      Φ
+  ☼    ⌠
+     ¥ ⌡
+ φ      ₧
+)";
+constexpr char kFarm2Keys[] = R"(
+......k..
+..r....b.
+.....k.b.
+.r......r
+)";
 constexpr ArtLayer kFarm2Layers[] = {{0, 0, kFarmGlyphs, kFarmKeys}, {0, 0, kFarm2Glyphs, kFarm2Keys}};
 
 // ---- City: blocks of houses between streets, a double-lined avenue through.
 constexpr ColourKey kCityPalette[] = {{'k', 112}, {'d', 120}, {'y', 126}, {'w', 127}};
-constexpr char const* kCityGlyphs[] = {
-    "⌂⌂▓║⌂⌂│▓⌂",
-    "───╢⌂▓│⌂⌂",
-    "⌂▓⌂╠══╧═╤",
-    "▓⌂░║⌂⌂▓⌂│",
-};
-constexpr char const* kCityKeys[] = {
-    "ywdwykkdy",
-    "kkkwwdkyw",
-    "ydywwwwwk",
-    "dyddywdyk",
-};
+constexpr char kCityGlyphs[] = R"(
+⌂⌂▓║⌂⌂│▓⌂
+───╢⌂▓│⌂⌂
+⌂▓⌂╠══╧═╤
+▓⌂░║⌂⌂▓⌂│
+)";
+constexpr char kCityKeys[] = R"(
+ywdwykkdy
+kkkwwdkyw
+ydywwwwwk
+dyddywdyk
+)";
 constexpr ArtLayer kCityLayers[] = {{0, 0, kCityGlyphs, kCityKeys}};
 
 // ---- Military Base: a runway down the middle of brown ground.
 constexpr ColourKey kBasePalette[] = {{'k', 96}, {'g', 98}, {'w', 111}, {'r', 112}, {'d', 120}};
-constexpr char const* kBaseGlyphs[] = {
-    "░·░│·│░·░",
-    " ░ │·│ ░ ",
-    "░·░│·│░·░",
-    " ░ │·│ ░ ",
-};
-constexpr char const* kBaseKeys[] = {
-    "gwgrdrgwg",
-    "kgkrdrkgk",
-    "gwgrdrgwg",
-    "kgkrdrkgk",
-};
+constexpr char kBaseGlyphs[] = R"(
+░·░│·│░·░
+ ░ │·│ ░
+░·░│·│░·░
+ ░ │·│ ░
+)";
+constexpr char kBaseKeys[] = R"(
+gwgrdrgwg
+kgkrdrkgk
+gwgrdrgwg
+kgkrdrkgk
+)";
 constexpr ArtLayer kBaseLayers[] = {{0, 0, kBaseGlyphs, kBaseKeys}};
 
 // ---- Mountains: snowy peaks over rock, forest at their feet.
 constexpr ColourKey kMtnPalette[] = {{'g', 2}, {'l', 7}, {'G', 114}, {'d', 120}, {'w', 127}};
-constexpr char const* kMtnGlyphs[] = {
-    " ░▲░ ░▲░ ",
-    "░▲▲▲░▲▲▲░",
-    "▲▲▒▲▲▲▒▲▲",
-    "▓▓▒▓▓▓▒▓▓",
-};
-constexpr char const* kMtnKeys[] = {
-    "llwllwlll",
-    "lwdwlwdwl",
-    "dGlGdGlGd",
-    "ggggggggg",
-};
+constexpr char kMtnGlyphs[] = R"(
+ ░▲░ ░▲░
+░▲▲▲░▲▲▲░
+▲▲▒▲▲▲▒▲▲
+▓▓▒▓▓▓▒▓▓
+)";
+constexpr char kMtnKeys[] = R"(
+llwllwlll
+lwdwlwdwl
+dGlGdGlGd
+ggggggggg
+)";
 constexpr ArtLayer kMtnLayers[] = {{0, 0, kMtnGlyphs, kMtnKeys}};
 
 // ---- Desert: sparse sand on brown, drifting into dunes at the lower right.
 constexpr ColourKey kDesertPalette[] = {{'k', 96}, {'r', 108}, {'y', 110}};
-constexpr char const* kDesertGlyphs[] = {
-    "   ░    ░",
-    " ░   ░ ░▒",
-    "   ░ ░▒▒▓",
-    " ░ ░▒▒▓▓▓",
-};
-constexpr char const* kDesertKeys[] = {
-    "kkkykkkky",
-    "krkkkykyy",
-    "kkkykyyyy",
-    "kykryyyyy",
-};
+constexpr char kDesertGlyphs[] = R"(
+   ░    ░
+ ░   ░ ░▒
+   ░ ░▒▒▓
+ ░ ░▒▒▓▓▓
+)";
+constexpr char kDesertKeys[] = R"(
+kkkykkkky
+krkkkykyy
+kkkykyyyy
+kykryyyyy
+)";
 constexpr ArtLayer kDesertLayers[] = {{0, 0, kDesertGlyphs, kDesertKeys}};
 
 // ---- Rubble: a crater of shattered ground.
 constexpr ColourKey kRubblePalette[] = {{'a', 104}, {'b', 112}};
-constexpr char const* kRubbleGlyphs[] = {
-    " ▒░▒▓▒░▒ ",
-    "▒░▒▓█▓▒░▒",
-    "▒░▒▓█▓▒░▒",
-    " ▒░▒▓▒░▒ ",
-};
-constexpr char const* kRubbleKeys[] = {
-    "aabbbbbaa",
-    "abbbbbbba",
-    "abbbbbbba",
-    "aabbbbbaa",
-};
+constexpr char kRubbleGlyphs[] = R"(
+ ▒░▒▓▒░▒
+▒░▒▓█▓▒░▒
+▒░▒▓█▓▒░▒
+ ▒░▒▓▒░▒
+)";
+constexpr char kRubbleKeys[] = R"(
+aabbbbbaa
+abbbbbbba
+abbbbbbba
+aabbbbbaa
+)";
 constexpr ArtLayer kRubbleLayers[] = {{0, 0, kRubbleGlyphs, kRubbleKeys}};
 
 // ---- Not yet explored: a yellow question mark of half blocks.
 constexpr ColourKey kUnknownPalette[] = {{'y', 14}};
-constexpr char const* kUnknownGlyphs[] = {
-    "  ▄▀▀▀▄  ",
-    " ▀     █ ",
-    "    ▄▀▀  ",
-    "    ▄    ",
-};
-constexpr char const* kUnknownKeys[] = {
-    "yyyyyyyyy",
-};
+constexpr char kUnknownGlyphs[] = R"(
+  ▄▀▀▀▄
+ ▀     █
+    ▄▀▀
+    ▄
+)";
+constexpr char kUnknownKeys[] = "yyyyyyyyy";
 constexpr ArtLayer kUnknownLayers[] = {{0, 0, kUnknownGlyphs, kUnknownKeys}};
 
 // ---- Blast frames: a diamond of heat growing around the tile's centre column.
 constexpr ColourKey kBlastPalette[] = {{'x', 112}};
-constexpr char const* kBlast1Glyphs[] = {
-    "         ",
-    "    █    ",
-    "    █    ",
-    "         ",
-};
-constexpr char const* kBlast1Keys[] = {
-    ".........",
-    "....x....",
-    "....x....",
-    ".........",
-};
-constexpr char const* kBlast2Glyphs[] = {
-    "    ▓    ",
-    "   ▓█▓   ",
-    "   ▓█▓   ",
-    "    ▓    ",
-};
-constexpr char const* kBlast2Keys[] = {
-    "....x....",
-    "...xxx...",
-    "...xxx...",
-    "....x....",
-};
-constexpr char const* kBlast3Glyphs[] = {
-    "   ▒▓▒   ",
-    "  ▒▓█▓▒  ",
-    "  ▒▓█▓▒  ",
-    "   ▒▓▒   ",
-};
-constexpr char const* kBlast3Keys[] = {
-    "...xxx...",
-    "..xxxxx..",
-    "..xxxxx..",
-    "...xxx...",
-};
-constexpr char const* kBlast4Glyphs[] = {
-    "  ░▒▓▒░  ",
-    " ░▒▓█▓▒░ ",
-    " ░▒▓█▓▒░ ",
-    "  ░▒▓▒░  ",
-};
-constexpr char const* kBlast4Keys[] = {
-    "..xxxxx..",
-    ".xxxxxxx.",
-    ".xxxxxxx.",
-    "..xxxxx..",
-};
+constexpr char kBlast1Glyphs[] = R"(
+
+    █
+    █
+
+)";
+constexpr char kBlast1Keys[] = R"(
+.........
+....x....
+....x....
+.........
+)";
+constexpr char kBlast2Glyphs[] = R"(
+    ▓
+   ▓█▓
+   ▓█▓
+    ▓
+)";
+constexpr char kBlast2Keys[] = R"(
+....x....
+...xxx...
+...xxx...
+....x....
+)";
+constexpr char kBlast3Glyphs[] = R"(
+   ▒▓▒
+  ▒▓█▓▒
+  ▒▓█▓▒
+   ▒▓▒
+)";
+constexpr char kBlast3Keys[] = R"(
+...xxx...
+..xxxxx..
+..xxxxx..
+...xxx...
+)";
+constexpr char kBlast4Glyphs[] = R"(
+  ░▒▓▒░
+ ░▒▓█▓▒░
+ ░▒▓█▓▒░
+  ░▒▓▒░
+)";
+constexpr char kBlast4Keys[] = R"(
+..xxxxx..
+.xxxxxxx.
+.xxxxxxx.
+..xxxxx..
+)";
 constexpr ArtLayer kBlast1Layers[] = {{0, 0, kBlast1Glyphs, kBlast1Keys}};
 constexpr ArtLayer kBlast2Layers[] = {{0, 0, kBlast2Glyphs, kBlast2Keys}};
 constexpr ArtLayer kBlast3Layers[] = {{0, 0, kBlast3Glyphs, kBlast3Keys}};

@@ -1,7 +1,5 @@
 #include "game/art/TitleArt.h"
 
-#include "game/art/ArtText.h"
-
 namespace {
 
 // MOTHERSHIP in outline letters, 70 columns.
@@ -35,19 +33,20 @@ constexpr char kFigure[] = R"(
   ▄▀   █▀█▀██ ▀  ▀▄
 )";
 
+constexpr art::ArtLayer kWordsLayers[] = {{0, 0, kUpperWord}, {0, kEmblemLowerTop, kLowerWord}};
+constexpr art::ArtLayer kFigureLayers[] = {{kEmblemFigureLeft, kEmblemFigureTop, kFigure}};
+
 }  // namespace
 
-std::vector<std::string> const& TitleUpperWord() {
-    static std::vector<std::string> const lines = ArtLines(kUpperWord);
-    return lines;
-}
+namespace art {
 
-std::vector<std::string> const& TitleLowerWord() {
-    static std::vector<std::string> const lines = ArtLines(kLowerWord);
-    return lines;
-}
+CellArt const kTitleWords{{}, kWordsLayers};
+CellArt const kTitleFigure{{}, kFigureLayers};
 
-std::vector<std::string> const& TitleFigure() {
-    static std::vector<std::string> const lines = ArtLines(kFigure);
-    return lines;
-}
+}  // namespace art
+
+std::vector<std::string> const& TitleUpperWord() { return art::KeptArtLines<kUpperWord>(); }
+
+std::vector<std::string> const& TitleLowerWord() { return art::KeptArtLines<kLowerWord>(); }
+
+std::vector<std::string> const& TitleFigure() { return art::KeptArtLines<kFigure>(); }

@@ -1,10 +1,11 @@
 // The title emblem: the game's name in large outline letters (single-line
 // box glyphs) and the figure beside the lower word (full and half blocks).
-// Rows are code page 437 bytes, without trailing blanks.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "game/art/CellArt.h"
 
 // Where the parts stand relative to the emblem's anchor, and their sizes.
 inline constexpr int kEmblemUpperRows = 6;      // rows y .. y+5
@@ -19,6 +20,16 @@ inline constexpr int kEmblemFigureRows = 5;
 inline constexpr int kEmblemLettersColour = 14;
 inline constexpr int kEmblemFigureColour = 10;
 
+namespace art {
+
+// Both words, drawn in the letters' colour, and the figure, drawn in its own;
+// each with the emblem's anchor as its origin.
+extern CellArt const kTitleWords;
+extern CellArt const kTitleFigure;
+
+}  // namespace art
+
+// The rows of each part as code page 437 bytes, without trailing blanks.
 // MOTHERSHIP: 6 rows.
 std::vector<std::string> const& TitleUpperWord();
 // HARVEST: 6 rows and the tail row.

@@ -1,6 +1,6 @@
 #include "game/art/TitleTexts.h"
 
-#include "game/art/ArtText.h"
+#include "game/art/CellArt.h"
 #include "platform/Cp437.h"
 
 namespace {
@@ -69,10 +69,7 @@ Use ENTER to Select a Option
 
 }  // namespace
 
-std::vector<std::string> const& CreditsPanelLines() {
-    static std::vector<std::string> const lines = ArtLines(kCreditsPanel);
-    return lines;
-}
+std::vector<std::string> const& CreditsPanelLines() { return art::KeptArtLines<kCreditsPanel>(); }
 
 std::vector<CreditEntry> const& EndCredits() {
     static std::vector<CreditEntry> const entries = [] {
@@ -85,12 +82,6 @@ std::vector<CreditEntry> const& EndCredits() {
     return entries;
 }
 
-std::vector<std::string> const& BackStoryLines() {
-    static std::vector<std::string> const lines = ArtLines(kBackStory);
-    return lines;
-}
+std::vector<std::string> const& BackStoryLines() { return art::KeptArtLines<kBackStory>(); }
 
-std::vector<std::string> const& InstructionLines() {
-    static std::vector<std::string> const lines = ArtLines(kInstructions);
-    return lines;
-}
+std::vector<std::string> const& InstructionLines() { return art::KeptArtLines<kInstructions>(); }

@@ -240,7 +240,7 @@ private:
 
 void DrawMissionFrame(con::Handle hOut) {
     ClearScreen(hOut, kRoomColour, true);
-    art::DrawFrameArt(art::kMissionFrame, kFrameColour);
+    art::DrawCellArt(art::kMissionFrame, 0, 0, kFrameColour);
 }
 
 void AssignAircraftMissions(con::Handle hOut, con::Handle hIn) { MissionScreen(hOut, hIn).Run(); }

@@ -119,7 +119,7 @@ int SelectAircraft(con::Handle hOut, con::Handle hIn, int location) {
     ClearInWhite();
     ClearScreen(hOut, kRoomColour, false);
     PrintAt("SELECT AN AIRCRAFT", 12, 0, kYellow);
-    art::DrawFrameArt(art::kCraftListFrame, kWhite);
+    art::DrawCellArt(art::kCraftListFrame, 0, 0, kWhite);
     PrintAt("Press Escape to return to Dock menu", 30, 2, kWhite);
 
     RowTable rows;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "game/art/ArtText.h"
 #include "game/art/LivingQuartersArt.h"
 #include "game/screens/RoomMenuKeys.h"
 #include "game/screens/RoomMenuLoop.h"
@@ -136,11 +135,7 @@ constexpr RoomItemPainters kPainters = {
 
 void OpenCrewJobs(con::Handle hOut, con::Handle hIn) {
     ClearScreen(hOut, kRoomColour, true);
-    std::vector<std::string> const& frame = art::CrewJobsFrameLines();
-    for (std::size_t i = 0; i < frame.size(); ++i) {
-        PrintArtLine(frame[i], art::kCrewJobsFrameX, art::kCrewJobsFrameY + static_cast<int>(i),
-                     art::kCrewJobsFrameColour);
-    }
+    art::DrawCellArt(art::kCrewJobsFrame, 0, 0, art::kCrewJobsFrameColour);
     int lastResult = 0;
     AssignCrewJobs(hOut, hIn, &lastResult);
 }

@@ -181,7 +181,7 @@ private:
 
 void DrawLoadFrame(con::Handle hOut) {
     ClearScreen(hOut, kRoomColour, true);
-    art::DrawFrameArt(art::kLoadFrame, kFrameColour);
+    art::DrawCellArt(art::kLoadFrame, 0, 0, kFrameColour);
 }
 
 void LoadCargoAndCrew(con::Handle hOut, con::Handle hIn) { LoadScreen(hOut, hIn).Run(); }

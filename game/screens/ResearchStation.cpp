@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/art/ArtText.h"
 #include "game/art/ResearchArt.h"
 #include "game/screens/RoomMenuKeys.h"
 #include "game/screens/RoomMenuLoop.h"
@@ -73,12 +72,7 @@ constexpr RoomItemPainters kPainters = {
     ResearchItemAssignments, ResearchItemCompleted, ResearchItemChat, ResearchItemBiology, ResearchItemReturn,
 };
 
-void DrawAssignmentsFrame() {
-    std::vector<std::string> const& lines = ResearchFrameLines();
-    for (std::size_t row = 0; row < lines.size(); ++row) {
-        PrintArtLine(lines[row], kResearchFrameX, kResearchFrameY + static_cast<int>(row), kFrameColour);
-    }
-}
+void DrawAssignmentsFrame() { art::DrawCellArt(art::kResearchFrame, 0, 0, kFrameColour); }
 
 // The view the names list is about to show: the cursor on an entry, the window
 // no further down than a full last page. The list keeps to the same rule, so

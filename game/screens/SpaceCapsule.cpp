@@ -575,7 +575,7 @@ int CountCraft(AirQueue& craft, AircraftType type) {
 
 void DrawCapsuleFrame(con::Handle hOut) {
     ClearScreen(hOut, kRoomColour, true);
-    art::DrawFrameArt(art::kCapsuleFrame, kFrameColour);
+    art::DrawCellArt(art::kCapsuleFrame, 0, 0, kFrameColour);
 }
 
 CrewQueue* LoadingCapsuleCrew() { return loadingCapsule; }

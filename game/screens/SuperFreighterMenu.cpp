@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "game/art/ArtText.h"
 #include "game/art/FreighterArt.h"
 #include "game/ui/Blink.h"
 #include "game/ui/GuiFunctions.h"
@@ -18,12 +17,9 @@ constexpr int kShieldedShuttleColour = 10;
 constexpr int kStatusColour = 32;
 
 void DrawPlacePicture(int place, int colour) {
-    FreighterPlacePicture const* picture = FreighterPlace(place);
-    if (picture == nullptr) {
-        return;
-    }
-    for (std::size_t row = 0; row < picture->lines.size(); ++row) {
-        PrintArtLine(picture->lines[row], picture->x, picture->y + static_cast<int>(row), colour);
+    art::CellArt const* picture = FreighterPlace(place);
+    if (picture != nullptr) {
+        art::DrawCellArt(*picture, 0, 0, colour);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "game/art/ArtText.h"
 #include "game/art/TitleArt.h"
 #include "game/art/TitleTexts.h"
 #include "game/screens/DeckRoom.h"
@@ -128,19 +127,8 @@ void PlayNewGame(con::Handle hIn, con::Handle hOut, TitleMenuState& state) {
 }  // namespace
 
 void DrawTitleEmblem(int x, int y) {
-    std::vector<std::string> const& upper = TitleUpperWord();
-    for (std::size_t r = 0; r < upper.size(); ++r) {
-        PrintArtLine(upper[r], x, y + static_cast<int>(r), kEmblemLettersColour);
-    }
-    std::vector<std::string> const& lower = TitleLowerWord();
-    for (std::size_t r = 0; r < lower.size(); ++r) {
-        PrintArtLine(lower[r], x, y + kEmblemLowerTop + static_cast<int>(r), kEmblemLettersColour);
-    }
-    std::vector<std::string> const& figure = TitleFigure();
-    for (std::size_t r = 0; r < figure.size(); ++r) {
-        PrintArtLine(figure[r], x + kEmblemFigureLeft, y + kEmblemFigureTop + static_cast<int>(r),
-                     kEmblemFigureColour);
-    }
+    art::DrawCellArt(art::kTitleWords, x, y, kEmblemLettersColour);
+    art::DrawCellArt(art::kTitleFigure, x, y, kEmblemFigureColour);
 }
 
 void DrawMenuFrame(int x, int y) {

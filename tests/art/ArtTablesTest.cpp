@@ -3,17 +3,22 @@
 #include <utility>
 #include <vector>
 
+#include "game/art/BiosPageArt.h"
 #include "game/art/CellArt.h"
+#include "game/art/DockingBayArt.h"
+#include "game/art/FreighterArt.h"
 #include "game/art/IonCannonScenes.h"
+#include "game/art/LivingQuartersArt.h"
+#include "game/art/ResearchArt.h"
 #include "game/art/RoomMenuBarArt.h"
 #include "game/art/TerrainTiles.h"
-#include "platform/Cp437.h"
+#include "game/art/TitleArt.h"
 
 namespace {
 
-// Counts the code points of a UTF-8 text, and finds any the screen cannot show.
-std::pair<std::size_t, bool> Glyphs(std::string const& utf8) {
-    std::string const bytes = con::Utf8ToCp437(utf8);
+// Counts the cells of a row (code page 437), and finds any glyph the screen
+// cannot show.
+std::pair<std::size_t, bool> Glyphs(std::string const& bytes) {
     bool shown = true;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         auto const b = static_cast<unsigned char>(bytes[i]);
@@ -60,25 +65,57 @@ TEST(ArtTables, EveryLayerHasAKeyForEachGlyphAndEveryKeyAColour) {
         {"ChargeFrame3", &art::kChargeFrame3},
         {"RoomMenuBar", &art::kRoomMenuBar},
         {"RoomMenuBarEnd", &art::kRoomMenuBarEnd},
+        {"BiosFrame", &art::kBiosFrame},
+        {"BiosBackButton", &art::kBiosBackButton},
+        {"FreighterHull", &art::kFreighterHull},
     };
     for (auto const& [name, table] : tables) {
         SCOPED_TRACE(name);
         ASSERT_FALSE(table->layers.empty());
         for (art::ArtLayer const& layer : table->layers) {
-            bool const oneKeyRow = layer.keys.size() == 1;
-            ASSERT_TRUE(oneKeyRow || layer.glyphs.size() == layer.keys.size());
-            for (std::size_t row = 0; row < layer.glyphs.size(); ++row) {
-                auto const [cells, shown] = Glyphs(layer.glyphs[row]);
-                std::string const keys = layer.keys[oneKeyRow ? 0 : row];
-                EXPECT_EQ(cells, keys.size()) << "row " << row;
-                EXPECT_TRUE(shown) << "row " << row << ": " << layer.glyphs[row];
-                for (char key : keys) {
+            ASSERT_NE(layer.keys, nullptr);
+            std::vector<std::string> const glyphs = art::ArtLines(layer.glyphs);
+            std::vector<std::string> const keys = art::ArtLines(layer.keys);
+            bool const oneKeyRow = keys.size() == 1;
+            ASSERT_TRUE(oneKeyRow || glyphs.size() == keys.size());
+            for (std::size_t row = 0; row < glyphs.size(); ++row) {
+                auto const [cells, shown] = Glyphs(glyphs[row]);
+                std::string const& rowKeys = keys[oneKeyRow ? 0 : row];
+                // Blanks at a row's end are left to the keys; glyphs past them would be lost.
+                EXPECT_LE(cells, rowKeys.size()) << "row " << row;
+                EXPECT_TRUE(shown) << "row " << row;
+                for (char key : rowKeys) {
                     bool named = key == art::kUntouched;
                     for (art::ColourKey const& entry : table->palette) {
                         named = named || entry.key == key;
                     }
                     EXPECT_TRUE(named) << "row " << row << ": key '" << key << "' names no colour";
                 }
+            }
+        }
+    }
+}
+
+TEST(ArtTables, PicturesInOneColourShowEveryGlyph) {
+    std::vector<std::pair<char const*, art::CellArt const*>> tables = {
+        {"TitleWords", &art::kTitleWords},         {"TitleFigure", &art::kTitleFigure},
+        {"CrewJobsFrame", &art::kCrewJobsFrame},   {"ResearchFrame", &art::kResearchFrame},
+        {"CraftListFrame", &art::kCraftListFrame}, {"LoadFrame", &art::kLoadFrame},
+        {"MissionFrame", &art::kMissionFrame},     {"CapsuleFrame", &art::kCapsuleFrame},
+    };
+    for (int place = 1; place <= kFreighterPlaces; ++place) {
+        tables.emplace_back("FreighterPlace", FreighterPlace(place));
+    }
+    for (auto const& [name, table] : tables) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(table, nullptr);
+        ASSERT_FALSE(table->layers.empty());
+        for (art::ArtLayer const& layer : table->layers) {
+            EXPECT_EQ(layer.keys, nullptr);
+            std::vector<std::string> const rows = art::ArtLines(layer.glyphs);
+            EXPECT_FALSE(rows.empty());
+            for (std::string const& row : rows) {
+                EXPECT_TRUE(Glyphs(row).second) << row;
             }
         }
     }
