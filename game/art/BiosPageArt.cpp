@@ -10,7 +10,7 @@ namespace {
 constexpr ColourKey kFramePalette[] = {{'y', 14}, {'g', 2}};
 
 constexpr char kRuleGlyphs[] = "  ∞ ----------------------------------- ∞";
-constexpr char kRuleKeys[] = "..ygggggggggggggggggggggggggggggggggggg.y";
+constexpr char kRuleKeys[] =   "..ygggggggggggggggggggggggggggggggggggg.y";
 constexpr ArtLayer kFrameLayers[] = {{0, 1, kRuleGlyphs, kRuleKeys}, {0, 20, kRuleGlyphs, kRuleKeys}};
 
 // 'r' the red posts, 'c' the cyan corners, 'w' the white label.

@@ -211,14 +211,14 @@ constexpr ArtLayer kNukeLayers[] = {{1, 10, kRubbleGlyphs, kNukeKeys}};
 // ---- The beam: one slice, light shade around a core of medium shade.
 constexpr ColourKey kBeamPalette[] = {{'o', 19}, {'c', 59}};
 constexpr char kBeamGlyphs[] = "░▒▒";
-constexpr char kBeamKeys[] = "occ";
+constexpr char kBeamKeys[] =   "occ";
 constexpr char kBeamEdgeGlyphs[] = "░";
-constexpr char kBeamEdgeKeys[] = "o";
+constexpr char kBeamEdgeKeys[] =   "o";
 constexpr ArtLayer kBeamLayers[] = {{13, 1, kBeamGlyphs, kBeamKeys}, {15, 1, kBeamEdgeGlyphs, kBeamEdgeKeys}};
 
 constexpr ColourKey kEraseBeamPalette[] = {{'w', 15}};
 constexpr char kEraseBeamGlyphs[] = "    ";
-constexpr char kEraseBeamKeys[] = "wwww";
+constexpr char kEraseBeamKeys[] =   "wwww";
 constexpr ArtLayer kEraseBeamLayers[] = {{13, 1, kEraseBeamGlyphs, kEraseBeamKeys}};
 
 // ---- Impact domes of ionised air, growing around the beam.

@@ -25,9 +25,9 @@ constexpr ArtLayer kBarLayers[] = {{0, 0, kBarGlyphs, kBarKeys}};
 
 // The end of the text row, then the bar's lower edge.
 constexpr char kEndGlyphs[] = "▓▓▒▒░░";
-constexpr char kEndKeys[] = "ssssss";
+constexpr char kEndKeys[] =   "ssssss";
 constexpr char kLowerGlyphs[] = "▀░░▒▒▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▓▒▒░░";
-constexpr char kLowerKeys[] = "hsssssssssssssssssssssssssssssssssss";
+constexpr char kLowerKeys[] =   "hsssssssssssssssssssssssssssssssssss";
 constexpr ArtLayer kEndLayers[] = {{32, 3, kEndGlyphs, kEndKeys}, {0, 4, kLowerGlyphs, kLowerKeys}};
 
 // clang-format on
