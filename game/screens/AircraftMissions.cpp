@@ -77,30 +77,17 @@ int RowOfMission(TypeMissions const& missions, Mission mission) {
 }
 
 // ---- The target picker ---------------------------------------------------------
-constexpr int kMapX = 15;
-constexpr int kMapY = 1;
-constexpr int kMapColour = 48;
-constexpr int kTitleColour = 62;
 constexpr int kHomeColour = 13;
 constexpr int kTargetColour = 14;
-constexpr int kPanelX = 49;
-constexpr int kPanelRow = 18;
-constexpr char kPanelBlanks[] = "                            ";  // 28
 
 void DrawTargetView(Aircraft& craft) {
-    DrawPickerMiniMaps(kMapX, kMapY);
-    DrawLocationMarker(kMapX, kMapY, craft.GetDestination(), kTargetColour);
-    DrawLocationMarker(kMapX, kMapY, craft.GetHome(), kHomeColour);
-    PrintAt("Ship's Target", kPanelX, kPanelRow, kWhite);
-    if (craft.GetHome() != craft.GetDestination()) {
-        for (int row = kPanelRow + 1; row <= kPanelRow + 3; ++row) {
-            PrintAt(kPanelBlanks, kPanelX, row, kTargetColour);
-        }
-        ShowTargetField(kPanelX, kPanelRow + 1, true, kWhite, kTargetColour, craft.GetDestination());
-    } else {
-        PrintAt(" There is currently no      ", kPanelX, kPanelRow + 1, kTargetColour);
-        PrintAt(" target selected.      ", kPanelX, kPanelRow + 2, kTargetColour);
-        PrintAt(kPanelBlanks, kPanelX, kPanelRow + 3, kTargetColour);
+    DrawPickerMiniMaps(kPickerMapX, kPickerMapY);
+    DrawLocationMarker(kPickerMapX, kPickerMapY, craft.GetDestination(), kTargetColour);
+    DrawLocationMarker(kPickerMapX, kPickerMapY, craft.GetHome(), kHomeColour);
+    if (DrawChoicePanel("Ship's Target", craft.GetHome() != craft.GetDestination(),
+                        " target selected.      ")) {
+        ShowTargetField(kChoicePanelX, kChoicePanelY + 1, true, kWhite, kTargetColour,
+                        craft.GetDestination());
     }
 }
 
@@ -143,12 +130,8 @@ private:
     }
 
     bool LocationPass() {
-        craftState_ = {};
-        if (locations_.Moved()) {
-            FillCraftRows(Location(), craftRows_);
-            PaintList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
-        }
-        LocationColumn::Answer const answer = locations_.Step(hOut_, hIn_, craftRows_.Entries() > 0);
+        LocationColumn::Answer const answer =
+            locations_.Step(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         if (answer == LocationColumn::Answer::Choose) {
             column_ = Column::Aircraft;
         }
@@ -250,34 +233,20 @@ bool SelectAircraftTarget(con::Handle hOut, con::Handle hIn, int location, int c
     if (craft == nullptr) {
         return false;
     }
-    ClearScreen(hOut, kMapColour, false);
-    PrintAt("SELECT A TARGET SECTOR FOR THIS AIRCRAFT", 20, 0, kTitleColour);
-    DrawPickerSectors(kMapX, kMapY);
-    DrawDockBox(kMapX + kDockBoxDx, kMapY + kDockBoxDy,
-                location == kMothershipPlace ? kHighlightFrame : kPlainFrame);
-    int cursor = location == kMothershipPlace ? kShipBoxCode : location;
-    MoveTargetHighlight(kMapX, kMapY, cursor, 0, false);
-    bool fromLeft = true;
+    int const cursor = location == kMothershipPlace ? kShipBoxCode : location;
+    OpenTargetPicker(hOut, "SELECT A TARGET SECTOR FOR THIS AIRCRAFT", cursor);
     craft->SetDestination(location);
-
-    bool targetChanged = true;
-    for (;;) {
-        if (targetChanged) {
-            DrawTargetView(*craft);
-            targetChanged = false;
-        }
-        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, true);
-        if (key == 13) {
-            if (cursor == kShipBoxCode) {
+    RunTargetPicker(
+        hIn, cursor, [craft] { DrawTargetView(*craft); },
+        [craft, anySector](int place) {
+            if (place == kShipBoxCode) {
                 craft->SetDestination(kMothershipPlace);
-            } else if (anySector || BunkerBuilt(cursor)) {
-                craft->SetDestination(cursor);
+            } else if (anySector || BunkerBuilt(place)) {
+                craft->SetDestination(place);
             }
-            targetChanged = true;
-        } else if (key == 27) {
-            return craft->GetHome() != craft->GetDestination();
-        }
-    }
+            return PickerEnter::Redraw;
+        });
+    return craft->GetHome() != craft->GetDestination();
 }
 
 void DrawArrowMarker(int x, int y, int colour) { DrawSectorMarker(x, y, colour); }

@@ -162,7 +162,14 @@ bool MoveMember(CrewQueue& from, int index, CrewQueue& to) {
     return true;
 }
 
-LocationColumn::Answer LocationColumn::Step(con::Handle hOut, con::Handle hIn, bool placeHasCraft) {
+LocationColumn::Answer LocationColumn::Step(con::Handle hOut, con::Handle hIn, RowTable& craftRows,
+                                            ListColumn const& craftColumn, ScrollState& craftState) {
+    craftState = {};
+    if (Moved()) {
+        FillCraftRows(Location(), craftRows);
+        PaintList(hOut, hIn, craftRows, craftColumn, craftState);
+    }
+    bool const placeHasCraft = craftRows.Entries() > 0;
     lastAnswer_ = StepList(hOut, hIn, list_.rows, kColumn, state_);
     if (lastAnswer_ == kScrollEscape) {
         return Answer::Leave;

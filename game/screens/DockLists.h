@@ -125,9 +125,13 @@ public:
     // Whether the columns to its right are to show the place under the cursor
     // afresh: at the start, and after every answer of the list that was a row.
     bool Moved() const { return lastAnswer_ >= 0; }
-    // One step of the list. Escape leaves the screen; Enter or Right chooses
-    // the place (its row stays marked) when it has craft.
-    Answer Step(con::Handle hOut, con::Handle hIn, bool placeHasCraft);
+    // One step of the list beside the screen's AIRCRAFT list: that list's
+    // cursor goes back to its top and, when the place under the cursor is to
+    // be shown afresh, the list is filled with its craft and painted. Escape
+    // leaves the screen; Enter or Right chooses the place (its row stays
+    // marked) when it has craft.
+    Answer Step(con::Handle hOut, con::Handle hIn, RowTable& craftRows, ListColumn const& craftColumn,
+                ScrollState& craftState);
     // Paints the list without a highlight but for the chosen row's mark.
     void PaintChosen(con::Handle hOut, con::Handle hIn);
 

@@ -550,6 +550,22 @@ void ShowSquareFields(int x, int y, int subsector, int sector) {
     ShowSubSectorPopField(x, y + 1, true, 12, 14, subsector, sector);
 }
 
+bool DrawChoicePanel(char const* title, bool chosen, char const* noneLine) {
+    constexpr char kBlanks[] = "                            ";  // the panel's 28 cells
+    constexpr int kValueColour = 14;
+    PrintAt(title, kChoicePanelX, kChoicePanelY, 15);
+    if (chosen) {
+        for (int row = kChoicePanelY + 1; row <= kChoicePanelY + 3; ++row) {
+            PrintAt(kBlanks, kChoicePanelX, row, kValueColour);
+        }
+        return true;
+    }
+    PrintAt(" There is currently no      ", kChoicePanelX, kChoicePanelY + 1, kValueColour);
+    PrintAt(noneLine, kChoicePanelX, kChoicePanelY + 2, kValueColour);
+    PrintAt(kBlanks, kChoicePanelX, kChoicePanelY + 3, kValueColour);
+    return false;
+}
+
 bool EstimateTrip(int from, int to, TripEstimate& estimate) {
     if (to == kShipBoxCode) {
         to = 0;

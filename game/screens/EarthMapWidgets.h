@@ -154,6 +154,15 @@ void ShowBunkerField(int x, int y, bool withLabel, int labelColour, int valueCol
 // name leaves no trace of a longer one.
 void ShowSquareFields(int x, int y, int subsector, int sector);
 
+// The panel at (49, 18), beside a map's ORBIT or DOCK box, that names the
+// place chosen: its title in white and, when nothing is chosen,
+// " There is currently no      " and `noneLine` on its next two rows and its
+// fourth row blank, in yellow. When something is chosen those three rows are
+// only blanked (28 cells, yellow) for the caller's fields: true is returned.
+inline constexpr int kChoicePanelX = 49;
+inline constexpr int kChoicePanelY = 18;
+bool DrawChoicePanel(char const* title, bool chosen, char const* noneLine);
+
 // The name of a land type as the terrain field shows it.
 char const* LandTypeName(int landType);
 

@@ -65,15 +65,13 @@ private:
     }
 
     bool LocationPass() {
-        craftState_ = {};
         crewState_ = {};
         if (locations_.Moved()) {
             FillCrew();
             PaintList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
-            FillCraftRows(Location(), craftRows_);
-            PaintList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         }
-        LocationColumn::Answer const answer = locations_.Step(hOut_, hIn_, craftRows_.Entries() > 0);
+        LocationColumn::Answer const answer =
+            locations_.Step(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         if (answer == LocationColumn::Answer::Choose) {
             column_ = Column::Aircraft;
         }

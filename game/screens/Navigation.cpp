@@ -16,10 +16,8 @@ constexpr int kMapY = 1;
 constexpr int kDestinationColour = 14;
 constexpr int kLocationColour = 13;
 
-constexpr int kPanelX = 49;
 constexpr int kCursorPanelX = 3;
 constexpr int kPanelTitleRow = 18;
-constexpr char kPanelBlanks[] = "                            ";  // 28
 
 void DrawShipPanel() {
     Mothership const* const ship = Globals::GetMothership();
@@ -33,17 +31,10 @@ void DrawShipPanel() {
     // The location last, so its colour wins when both are one place.
     DrawLocationMarker(kMapX, kMapY, destination, kDestinationColour);
     DrawLocationMarker(kMapX, kMapY, location, kLocationColour);
-    PrintAt("Mothership's Destination", kPanelX, kPanelTitleRow, 15);
-    if (location != destination) {
-        for (int row = kPanelTitleRow + 1; row <= kPanelTitleRow + 3; ++row) {
-            PrintAt(kPanelBlanks, kPanelX, row, kDestinationColour);
-        }
-        ShowSectorField(kPanelX, kPanelTitleRow + 1, true, 15, 14, destination);
-        ShowTravelField(kPanelX, kPanelTitleRow + 2, destination);
-    } else {
-        PrintAt(" There is currently no      ", kPanelX, kPanelTitleRow + 1, kDestinationColour);
-        PrintAt(" destination selected.      ", kPanelX, kPanelTitleRow + 2, kDestinationColour);
-        PrintAt(kPanelBlanks, kPanelX, kPanelTitleRow + 3, kDestinationColour);
+    if (DrawChoicePanel("Mothership's Destination", location != destination,
+                        " destination selected.      ")) {
+        ShowSectorField(kChoicePanelX, kChoicePanelY + 1, true, 15, 14, destination);
+        ShowTravelField(kChoicePanelX, kChoicePanelY + 2, destination);
     }
 }
 

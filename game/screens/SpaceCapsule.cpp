@@ -555,8 +555,8 @@ private:
 };
 
 // ---- The pickers ---------------------------------------------------------------------
-constexpr int kMapX = 15;
-constexpr int kMapY = 1;
+constexpr int kMapX = kPickerMapX;
+constexpr int kMapY = kPickerMapY;
 constexpr int kMapColour = 48;
 constexpr int kPickerTitleColour = 62;
 constexpr int kShipMarkerColour = 13;
@@ -586,38 +586,29 @@ void LaunchSpaceCapsule(con::Handle hOut, con::Handle hIn) {
 }
 
 int SelectCapsuleTarget(con::Handle hOut, con::Handle hIn, int* site) {
-    ClearScreen(hOut, kMapColour, false);
-    PrintAt("SELECT A TARGET SECTOR FOR THIS CAPSULE", 20, 0, kPickerTitleColour);
-    DrawPickerSectors(kMapX, kMapY);
-    DrawDockBox(kMapX + kDockBoxDx, kMapY + kDockBoxDy, kHighlightFrame);
-    int cursor = kShipBoxCode;
-    bool fromLeft = true;
-    bool drawView = true;
-    for (;;) {
-        if (drawView) {
+    OpenTargetPicker(hOut, "SELECT A TARGET SECTOR FOR THIS CAPSULE", kShipBoxCode);
+    int target = 0;
+    RunTargetPicker(
+        hIn, kShipBoxCode,
+        [] {
             DrawPickerMiniMaps(kMapX, kMapY);
             DrawLocationMarker(kMapX, kMapY, kMothershipPlace, kShipMarkerColour);
-            drawView = false;
-        }
-        char const key = ReadPickerKey(hIn, kMapX, kMapY, cursor, fromLeft, true);
-        if (key == 13) {
-            if (cursor == kShipBoxCode) {
-                drawView = true;
-                continue;
+        },
+        [&](int place) {
+            if (place == kShipBoxCode) {
+                return PickerEnter::Redraw;
             }
-            int const existing = Globals::GetMap()->GetSector(cursor, -1)->GetBunker()->GetSubSector();
-            int const chosen = IsSubSector(existing) ? existing : SelectBunkerSite(hOut, hIn, cursor);
-            if (chosen < 0) {
-                return 0;
+            int const existing = Globals::GetMap()->GetSector(place, -1)->GetBunker()->GetSubSector();
+            int const chosen = IsSubSector(existing) ? existing : SelectBunkerSite(hOut, hIn, place);
+            if (chosen >= 0) {
+                if (site != nullptr) {
+                    *site = chosen;
+                }
+                target = place;
             }
-            if (site != nullptr) {
-                *site = chosen;
-            }
-            return cursor;
-        } else if (key == 27) {
-            return 0;
-        }
-    }
+            return PickerEnter::Leave;
+        });
+    return target;
 }
 
 int SelectBunkerSite(con::Handle hOut, con::Handle hIn, int sector) {

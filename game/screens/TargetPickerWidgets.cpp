@@ -5,6 +5,7 @@
 #include "game/screens/Navigation.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/ui/KeyInput.h"
+#include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
 namespace {
@@ -99,6 +100,36 @@ void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& from
         MoveTargetHighlight(x, y, cursor, old, true);
     } else {
         MoveSectorHighlight(x, y, cursor, old);
+    }
+}
+
+void OpenTargetPicker(con::Handle hOut, char const* title, int cursor) {
+    ClearScreen(hOut, 48, false);
+    PrintAt(title, 20, 0, 62);
+    DrawPickerSectors(kPickerMapX, kPickerMapY);
+    DrawDockBox(kPickerMapX + kDockBoxDx, kPickerMapY + kDockBoxDy,
+                cursor == kShipBoxCode ? kHighlightFrame : kPlainFrame);
+    MoveTargetHighlight(kPickerMapX, kPickerMapY, cursor, 0, false);
+}
+
+bool RunTargetPicker(con::Handle hIn, int cursor, std::function<void()> const& view,
+                     std::function<PickerEnter(int place)> const& enter) {
+    bool fromLeft = true;
+    bool redraw = true;
+    for (;;) {
+        if (redraw) {
+            view();
+            redraw = false;
+        }
+        char const key = ReadPickerKey(hIn, kPickerMapX, kPickerMapY, cursor, fromLeft, true);
+        if (key == 13) {
+            if (enter(cursor) == PickerEnter::Leave) {
+                return true;
+            }
+            redraw = true;
+        } else if (key == 27) {
+            return false;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/Console.h"
 
@@ -58,3 +59,23 @@ void MovePickerCursor(int x, int y, int& cursor, uint16_t virtualKey, bool& from
 using PlaceField = void (*)(int x, int y, bool withLabel, int labelColour, int valueColour, int location);
 char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, bool bunkerLetters,
                    PlaceField field = ShowSelectionField);
+
+// ---- The target pickers ------------------------------------------------------
+// Their map stands where the navigation map does.
+inline constexpr int kPickerMapX = 15;
+inline constexpr int kPickerMapY = 1;
+
+// A target picker opens on the bridge's map colour without the Escape hint,
+// its title in 62 at (20, 0), the sector boxes plain with their letters
+// marking the built bunkers, the DOCK box, and the place under the cursor
+// (a sector, or the ship's box code for the DOCK box) highlighted.
+void OpenTargetPicker(con::Handle hOut, char const* title, int cursor);
+
+// What Enter on a target picker leads to.
+enum class PickerEnter : uint8_t { Redraw, Leave };
+// Runs a target picker's keys from `cursor`: `view` paints what the map
+// shows, first and again after every Enter answered with Redraw; Enter hands
+// the place under the cursor (a sector or the ship's box code) to `enter`.
+// Returns false on Escape, true when `enter` answered Leave.
+bool RunTargetPicker(con::Handle hIn, int cursor, std::function<void()> const& view,
+                     std::function<PickerEnter(int place)> const& enter);
