@@ -142,10 +142,10 @@ private:
         int const answer = StepList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         if (answer >= 0) {
             ShowMissions();
-        } else if (answer == kScrollEscape || answer == kScrollLeft) {
+        } else if (GoesLeft(answer)) {
             BlankColumn(kMissionColumn);
             column_ = Column::Location;
-        } else if (answer == kScrollStepEnter || answer == kScrollRight) {
+        } else if (GoesRight(answer)) {
             if (Craft() != nullptr) {
                 MarkChosenRow(craftRows_, kCraftColumn, craftState_);
                 ShowMissions();

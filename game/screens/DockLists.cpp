@@ -174,7 +174,7 @@ LocationColumn::Answer LocationColumn::Step(con::Handle hOut, con::Handle hIn, R
     if (lastAnswer_ == kScrollEscape) {
         return Answer::Leave;
     }
-    if ((lastAnswer_ == kScrollStepEnter || lastAnswer_ == kScrollRight) && placeHasCraft) {
+    if (GoesRight(lastAnswer_) && placeHasCraft) {
         MarkChosenRow(list_.rows, kColumn, state_);
         return Answer::Choose;
     }

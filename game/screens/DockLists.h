@@ -97,6 +97,10 @@ void PaintList(con::Handle hOut, con::Handle hIn, RowTable const& rows, ListColu
 void MarkChosenRow(RowTable const& rows, ListColumn const& column, ScrollState const& state);
 // Blanks the rows of a column (the list's width, its scroll bar left alone).
 void BlankColumn(ListColumn const& column);
+// A step's answer that goes back to the column on the left (Escape or Left),
+// or on to the column on the right (Enter or Right).
+inline bool GoesLeft(int answer) { return answer == kScrollEscape || answer == kScrollLeft; }
+inline bool GoesRight(int answer) { return answer == kScrollStepEnter || answer == kScrollRight; }
 // The index under the cursor.
 inline int CursorIndex(ScrollState const& state) { return state.top + state.offset; }
 // Paints a column title, highlighted while its column has the keys.

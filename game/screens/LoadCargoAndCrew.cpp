@@ -86,10 +86,10 @@ private:
         }
         int const answer = StepList(hOut_, hIn_, craftRows_, kCraftColumn, craftState_);
         lastCraftAnswer_ = answer;
-        if (answer == kScrollEscape || answer == kScrollLeft) {
+        if (GoesLeft(answer)) {
             BlankColumn(kOnboardColumn);
             column_ = Column::Location;
-        } else if (answer == kScrollStepEnter || answer == kScrollRight) {
+        } else if (GoesRight(answer)) {
             MarkChosenRow(craftRows_, kCraftColumn, craftState_);
             FillCrew();
             FillOnboard();
@@ -104,7 +104,7 @@ private:
     void CrewPass() {
         int const answer = StepList(hOut_, hIn_, crewRows_, kCrewColumn, crewState_);
         onboardState_.offset = crewState_.offset;
-        if (answer == kScrollEscape || answer == kScrollLeft) {
+        if (GoesLeft(answer)) {
             column_ = Column::Aircraft;
         } else if (answer == kScrollRight) {
             if (CraftHasCrew()) {
@@ -119,7 +119,7 @@ private:
         FillOnboard();
         int const answer = StepList(hOut_, hIn_, onboardRows_, kOnboardColumn, onboardState_);
         crewState_.offset = onboardState_.offset;
-        if (answer == kScrollEscape || answer == kScrollLeft) {
+        if (GoesLeft(answer)) {
             column_ = PlaceHasCrew() ? Column::Crew : Column::Aircraft;
         } else if (answer == kScrollRight) {
             column_ = Column::Crew;

@@ -152,9 +152,22 @@ private:
         PaintTitle("  LAUNCH  ", kLaunchTitleX, kLaunchTitleY, launch);
     }
 
+    // The panel's three labels, each in its colour; kKeep leaves one as it stands.
+    static constexpr int kKeep = -1;
+    static void PaintLabels(int food, int materials, int destination) {
+        if (food != kKeep) {
+            PrintAt("Food:", kLabelX, kFoodRow, food);
+        }
+        if (materials != kKeep) {
+            PrintAt("Materials:", kLabelX, kMaterialsRow, materials);
+        }
+        if (destination != kKeep) {
+            PrintAt("Select Destination", kDestinationX, kDestinationLabelY, destination);
+        }
+    }
+
     static void PaintPanelLabels() {
-        PrintAt("Food:", kLabelX, kFoodRow, kWhite);
-        PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
+        PaintLabels(kWhite, kWhite, kKeep);
         PrintAt("00000", kDigitsX, kFoodRow, kWhite);
         PrintAt("00000", kDigitsX, kMaterialsRow, kWhite);
         PrintAt("Select Destination", kDestinationX, kDestinationLabelY, kWhite);
@@ -214,28 +227,23 @@ private:
         PaintTitle("  LAUNCH  ", kLaunchTitleX, kLaunchTitleY, !inCargo);
         switch (field_) {
             case kFood:
-                PrintAt("Food:", kLabelX, kFoodRow, kCursorColour);
-                PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
+                PaintLabels(kCursorColour, kWhite, kKeep);
                 PaintValue(kFoodRow, capsuleFood_);
                 break;
             case kMaterials:
-                PrintAt("Food:", kLabelX, kFoodRow, kWhite);
-                PrintAt("Materials:", kLabelX, kMaterialsRow, kCursorColour);
-                PrintAt("Select Destination", kDestinationX, kDestinationLabelY, kWhite);
+                PaintLabels(kWhite, kCursorColour, kWhite);
                 PaintValue(kMaterialsRow, capsuleMaterials_);
                 break;
             case kEditFood:
-                PrintAt("Food:", kLabelX, kFoodRow, kEditedColour);
+                PaintLabels(kEditedColour, kKeep, kKeep);
                 PaintDigits(kFoodRow, capsuleFood_);
                 break;
             case kEditMaterials:
-                PrintAt("Materials:", kLabelX, kMaterialsRow, kEditedColour);
+                PaintLabels(kKeep, kEditedColour, kKeep);
                 PaintDigits(kMaterialsRow, capsuleMaterials_);
                 break;
             case kDestination:
-                PrintAt("Food:", kLabelX, kFoodRow, kWhite);
-                PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
-                PrintAt("Select Destination", kDestinationX, kDestinationLabelY, kCursorColour);
+                PaintLabels(kWhite, kWhite, kCursorColour);
                 PrintAt("   ", kYesX, kAnswerY, kWhite);
                 PrintAt("  ", kNoX, kAnswerY, kWhite);
                 if (HasTarget()) {
@@ -246,9 +254,7 @@ private:
                 }
                 break;
             default:
-                PrintAt("Food:", kLabelX, kFoodRow, kWhite);
-                PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
-                PrintAt("Select Destination", kDestinationX, kDestinationLabelY, kWhite);
+                PaintLabels(kWhite, kWhite, kWhite);
                 PrintAt("LAUNCH", kLaunchX, kLaunchY, kCursorColour);
                 PaintDestinationLine();
                 PaintAnswers();
@@ -453,8 +459,7 @@ private:
     // the capsule has none, on the row of the field that was left. Only the
     // two stock labels go back to white.
     void LeavePanel() {
-        PrintAt("Food:", kLabelX, kFoodRow, kWhite);
-        PrintAt("Materials:", kLabelX, kMaterialsRow, kWhite);
+        PaintLabels(kWhite, kWhite, kKeep);
         if (onboard_.GetTotal() > 0) {
             focus_ = Focus::Onboard;
             onboardState_.offset = field_;
