@@ -1,5 +1,6 @@
 #include "platform/TerminalConsole.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <clocale>
@@ -157,6 +158,26 @@ std::string SizeMessage(int columns, int rows) {
            ".";
 }
 
+std::vector<std::string> SizeMessageLines(int columns, int rows) {
+    std::string const message = SizeMessage(columns, rows);
+    std::size_t const width = static_cast<std::size_t>(std::max(columns, 1));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < message.size()) {
+        std::size_t end = message.size();
+        if (end - start > width) {
+            std::size_t const blank = message.rfind(' ', start + width);
+            end = blank != std::string::npos && blank > start ? blank : start + width;
+        }
+        lines.push_back(message.substr(start, end - start));
+        start = end;
+        while (start < message.size() && message[start] == ' ') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
 // ---- The back end --------------------------------------------------------------
 
 TerminalConsole::TerminalConsole() {
@@ -300,11 +321,15 @@ void TerminalConsole::SyncSize() {
 void TerminalConsole::WaitForRoom() {
     int errors = 0;
     while (TooSmall()) {
-        std::string const message = SizeMessage(COLS, LINES);
-        int const column =
-            COLS > static_cast<int>(message.size()) ? (COLS - static_cast<int>(message.size())) / 2 : 0;
+        std::vector<std::string> const lines = SizeMessageLines(COLS, LINES);
+        int const count = static_cast<int>(lines.size());
         werase(stdscr);
-        mvwaddnstr(stdscr, LINES / 2, column, message.c_str(), COLS - column);
+        for (int i = 0; i < count; ++i) {
+            int const width = static_cast<int>(lines[i].size());
+            int const column = COLS > width ? (COLS - width) / 2 : 0;
+            mvwaddnstr(stdscr, std::max(LINES / 2 - count / 2, 0) + i, column, lines[i].c_str(),
+                       COLS - column);
+        }
         curs_set(0);
         shownCursor_ = 0;
         wrefresh(stdscr);

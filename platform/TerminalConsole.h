@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/Backend.h"
 
@@ -49,6 +51,9 @@ bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record);
 
 // The line shown while the terminal is too small.
 std::string SizeMessage(int columns, int rows);
+// That line broken at blanks into lines of at most `columns` characters, so a
+// narrow terminal shows it whole.
+std::vector<std::string> SizeMessageLines(int columns, int rows);
 
 class TerminalConsole : public Backend {
 public:
@@ -99,7 +104,7 @@ private:
     std::array<std::array<Cell, kColumns>, kRows> shown_{};
     bool redrawAll_ = true;
     bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
-    int pollsSinceWait_ = 0;  // polls since the last one that waited
+    int pollsSinceWait_ = 0;       // polls since the last one that waited
     uint64_t shownGeneration_ = 0;
     int shownCursor_ = -1;  // curses cursor mode last set
     Coord shownCursorAt_{-1, -1};

@@ -1,6 +1,7 @@
 // The terminal back end on a real terminal: the probe program runs inside
 // tmux, and the tests read what the pane shows. (The game itself is run so in
 // tests/screens/GameInTerminalTest.cpp.)
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -238,6 +239,33 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     EXPECT_EQ(pane[7][4].foreground, 1) << "colours redrawn too (red is the terminal's 1)";
     EXPECT_EQ(pane[7][4].background, 4);
     EXPECT_EQ(Press(tmux, {{"Down"}, "", 40, 0}, 1), Expect(40, 0)) << "the resizes were no keys";
+}
+
+TEST(TerminalSize, TheSizeMessageFitsANarrowTerminalWhole) {
+    // A 60-column terminal used to show the message cut after "this one is 6".
+    std::vector<std::string> const lines = con::SizeMessageLines(60, 20);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "The game needs a terminal of at least 80 x 25; this one is");
+    EXPECT_EQ(lines[1], "60 x 20.");
+    for (int columns : {1, 7, 20, 33}) {
+        std::string joined;
+        for (std::string const& line : con::SizeMessageLines(columns, 9)) {
+            EXPECT_LE(line.size(), static_cast<std::size_t>(columns)) << line;
+            EXPECT_FALSE(line.empty());
+            joined += line;
+        }
+        std::string whole = con::SizeMessage(columns, 9);
+        whole.erase(std::remove(whole.begin(), whole.end(), ' '), whole.end());
+        joined.erase(std::remove(joined.begin(), joined.end(), ' '), joined.end());
+        EXPECT_EQ(joined, whole) << "nothing lost at " << columns << " columns";
+    }
+    EXPECT_EQ(con::SizeMessageLines(79, 25), std::vector<std::string>{con::SizeMessage(79, 25)});
+
+    REQUIRE_TMUX();
+    Tmux tmux;
+    tmux.Start(Probe(), 40, 12);
+    ASSERT_TRUE(tmux.WaitForText("this one is 40 x 12.")) << tmux.Text();
+    EXPECT_NE(tmux.Text().find("The game needs a terminal of at least"), std::string::npos) << tmux.Text();
 }
 
 TEST(TerminalScreen, CursorFollowsTheModel) {
