@@ -17,29 +17,11 @@ RoomItemPaint PaintWith(RoomItemPainters const& painters) {
     };
 }
 
-RoomItemPaint PaintWith(char const* const (&texts)[kRoomMenuItems]) {
-    return [&texts](int item, int colour) {
-        if (item >= 1 && item <= kRoomMenuItems) {
-            PaintRoomMenuItem(item, texts[item - 1], colour);
-        }
-    };
-}
-
-void PaintRoomItems(RoomItemPaint const& paint, int selected) {
-    for (int item = 1; item <= kRoomMenuItems; ++item) {
-        paint(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
-    }
-}
-
 void OpenRoomMenu(con::Handle hOut, RoomItemPaint const& paint) {
     HideCursor(hOut);
     ClearScreen(hOut, kRoomColour, true);
     HideCursor(hOut);
     PaintRoomItems(paint, 1);
-}
-
-void OpenRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]) {
-    OpenRoomMenu(hOut, PaintWith(texts));
 }
 
 bool MoveRoomMenuHighlight(RoomItemPaint const& paint, int& selected, uint16_t virtualKey) {
@@ -52,10 +34,6 @@ bool MoveRoomMenuHighlight(RoomItemPaint const& paint, int& selected, uint16_t v
     paint(selected, kRoomMenuHighlight);
     paint(left, kRoomMenuNormal);
     return true;
-}
-
-bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& selected, uint16_t virtualKey) {
-    return MoveRoomMenuHighlight(PaintWith(texts), selected, virtualKey);
 }
 
 bool ReadRoomMenuKey(con::Handle hIn, RoomItemPaint const& paint, int& selected, con::KeyRecord& key) {

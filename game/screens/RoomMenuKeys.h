@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "game/ui/RoomMenuBar.h"
 #include "platform/Console.h"
@@ -13,27 +12,18 @@
 using RoomItemPainter = void (*)(int colour);
 // A room's five painters, items 1 to 5.
 using RoomItemPainters = RoomItemPainter const[kRoomMenuItems];
-// Paints item `item` (1-5) of a room in a colour.
-using RoomItemPaint = std::function<void(int item, int colour)>;
-
-// A room's items painted by its own painters, or from a table of texts on the
-// bar (the table must outlive the result).
+// A room's items painted by its own painters (the table must outlive the
+// result).
 RoomItemPaint PaintWith(RoomItemPainters const& painters);
-RoomItemPaint PaintWith(char const* const (&texts)[kRoomMenuItems]);
-
-// Paints all five items, `selected` highlighted and the others plain.
-void PaintRoomItems(RoomItemPaint const& paint, int selected);
 
 // A room as the player enters it: the cursor hidden, the room's frame with the
 // Escape hint in yellow on red, and the menu with its first item highlighted.
 void OpenRoomMenu(con::Handle hOut, RoomItemPaint const& paint);
-void OpenRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]);
 
 // Up and Down (by virtual-key code) move the highlight one item, from 1 to 5
 // and 5 to 1: the new item is painted highlighted and the item left plain.
 // Returns whether the key was one of the two.
 bool MoveRoomMenuHighlight(RoomItemPaint const& paint, int& selected, uint16_t virtualKey);
-bool MoveRoomMenuHighlight(char const* const (&texts)[kRoomMenuItems], int& selected, uint16_t virtualKey);
 
 // One key of a room's menu: reads a key press and flushes what else waits; Up
 // and Down move the highlight and are used up. Returns whether a key press is

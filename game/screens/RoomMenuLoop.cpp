@@ -15,10 +15,6 @@ void RedrawRoomMenu(con::Handle hOut, RoomItemPaint const& paint, int selected) 
     PaintRoomItems(paint, selected);
 }
 
-void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems], int selected) {
-    RedrawRoomMenu(hOut, PaintWith(texts), selected);
-}
-
 void RunRoomMenu(con::Handle hOut, con::Handle hIn, RoomItemPaint const& paint,
                  std::function<bool(int item)> const& choose,
                  std::function<void(int now, int left)> const& moved) {
@@ -44,10 +40,4 @@ void RunRoomMenu(con::Handle hOut, con::Handle hIn, RoomItemPaint const& paint,
             return;
         }
     }
-}
-
-void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
-                 std::function<bool(int item)> const& choose,
-                 std::function<void(int now, int left)> const& moved) {
-    RunRoomMenu(hOut, hIn, PaintWith(texts), choose, moved);
 }

@@ -12,7 +12,6 @@
 // The frame without the Escape hint and the five items, `selected` highlighted:
 // how a room's menu comes back after one of its screens.
 void RedrawRoomMenu(con::Handle hOut, RoomItemPaint const& paint, int selected);
-void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems], int selected);
 
 // Opens the room and runs its menu, its items painted by `paint`. Enter calls
 // `choose` with the highlighted item (1-5); the room is left when it returns
@@ -21,8 +20,5 @@ void RedrawRoomMenu(con::Handle hOut, char const* const (&texts)[kRoomMenuItems]
 // left; it is told once as the room opens too, with item 1 highlighted and
 // none (0) left.
 void RunRoomMenu(con::Handle hOut, con::Handle hIn, RoomItemPaint const& paint,
-                 std::function<bool(int item)> const& choose,
-                 std::function<void(int now, int left)> const& moved = {});
-void RunRoomMenu(con::Handle hOut, con::Handle hIn, char const* const (&texts)[kRoomMenuItems],
                  std::function<bool(int item)> const& choose,
                  std::function<void(int now, int left)> const& moved = {});

@@ -25,8 +25,8 @@ void PaintRoomMenuItem(int item, char const* text, int colour) {
     art::DrawCellArt(art::kRoomMenuBarEnd, kBarColumn, top);
 }
 
-void PaintRoomMenu(char const* const (&texts)[kRoomMenuItems], int selected) {
+void PaintRoomItems(RoomItemPaint const& paint, int selected) {
     for (int item = 1; item <= kRoomMenuItems; ++item) {
-        PaintRoomMenuItem(item, texts[item - 1], item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
+        paint(item, item == selected ? kRoomMenuHighlight : kRoomMenuNormal);
     }
 }

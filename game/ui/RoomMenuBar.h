@@ -4,6 +4,8 @@
 // stands at (43, 4n).
 #pragma once
 
+#include <functional>
+
 inline constexpr int kRoomMenuItems = 5;
 // Text colours: the highlighted item blue on white, the others white on blue.
 inline constexpr int kRoomMenuHighlight = 241;
@@ -15,5 +17,8 @@ inline constexpr int kRoomMenuNormal = 31;
 // outside 1-5 paints nothing.
 void PaintRoomMenuItem(int item, char const* text, int colour);
 
+// Paints item `item` (1-5) of a room in a colour: a room's own painter of it.
+using RoomItemPaint = std::function<void(int item, int colour)>;
+
 // Paints all five items, `selected` highlighted and the others plain.
-void PaintRoomMenu(char const* const (&texts)[kRoomMenuItems], int selected);
+void PaintRoomItems(RoomItemPaint const& paint, int selected);

@@ -56,7 +56,7 @@ TEST(RoomMenuBar, FiveItemsStackWithTheHighlightOnOne) {
     char const* const texts[kRoomMenuItems] = {"  View Ships in Dock       ", "  Load Cargo And Crew      ",
                                                "  Assign Aircraft Missions ", "  Launch Space Capsule     ",
                                                "  Return to Main Deck      "};
-    PaintRoomMenu(texts, 3);
+    PaintRoomItems([&texts](int item, int colour) { PaintRoomMenuItem(item, texts[item - 1], colour); }, 3);
     for (int item = 1; item <= kRoomMenuItems; ++item) {
         int const r = 4 * item;
         SCOPED_TRACE("item " + std::to_string(item));
