@@ -6,7 +6,6 @@
 #include "game/ui/ColorFunctions.h"
 #include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
-#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
@@ -67,17 +66,11 @@ void MarkBunkerSquare(int sector) {
 
 char NextSquareGridKey(con::Handle hIn, int sector, int& cursor) {
     ShowSquareFields(kSquareFieldX, kSquareFieldY, cursor, sector);
-    con::KeyRecord key{};
-    if (!ReadKeyPress(hIn, key)) {
-        return 0;
-    }
-    if (IsArrowKey(key.virtualKey)) {
+    return ReadMapKey(hIn, [&cursor](uint16_t arrow) {
         int const old = cursor;
-        cursor = SubSectorAfterArrow(cursor, key.virtualKey);
+        cursor = SubSectorAfterArrow(cursor, arrow);
         MoveSubSectorHighlight(kSquareGridX, kSquareGridY, cursor, old);
-        return 0;
-    }
-    return key.character;
+    });
 }
 
 void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room) {
@@ -97,15 +90,12 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room) {
             DrawMiniMaps();
             redraw = false;
         }
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
+        char const key = ReadMapKey(hIn, [&cursor](uint16_t arrow) {
             int const old = cursor;
-            cursor = SectorAfterArrow(cursor, key.virtualKey);
+            cursor = SectorAfterArrow(cursor, arrow);
             MoveSectorHighlight(kMapX, kMapY, cursor, old);
-        } else if (key.character == 13) {
+        });
+        if (key == 13) {
             ViewSector(hOut, hIn, room, cursor);
             SetColor(0);
             con::ClearConsole();
@@ -114,10 +104,10 @@ void GroundCampaignStatus(con::Handle hOut, con::Handle hIn, DeckRoom room) {
             DrawEarthMap(kMapX, kMapY, kPlainFrame, false, kLetterColour);
             HighlightFirstSector();
             redraw = true;
-        } else if (key.character == ' ') {
+        } else if (key == ' ') {
             MapWholeSector(cursor);
             redraw = true;
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return;
         }
     }

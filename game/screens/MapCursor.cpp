@@ -1,5 +1,7 @@
 #include "game/screens/MapCursor.h"
 
+#include "game/ui/KeyInput.h"
+
 namespace {
 
 // A cursor on a grid of `across` x `down` cells numbered from `first`, row by
@@ -23,6 +25,18 @@ int AfterArrow(int cell, uint16_t virtualKey, int first, int across, int down) {
 }
 
 }  // namespace
+
+char ReadMapKey(con::Handle hIn, std::function<void(uint16_t arrow)> const& move) {
+    con::KeyRecord key{};
+    if (!ReadKeyPress(hIn, key)) {
+        return 0;
+    }
+    if (IsArrowKey(key.virtualKey)) {
+        move(key.virtualKey);
+        return 0;
+    }
+    return key.character;
+}
 
 int SectorAfterArrow(int sector, uint16_t virtualKey) { return AfterArrow(sector, virtualKey, 1, 6, 4); }
 

@@ -4,8 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/Console.h"
+
+// One key press on a map screen: an arrow is handed to `move` by its
+// virtual-key code and gives 0; any other press gives its character (13
+// Enter, 27 Escape, as a console that cannot be read does too); a release
+// gives 0.
+char ReadMapKey(con::Handle hIn, std::function<void(uint16_t arrow)> const& move);
 
 // The sector an arrow key (by virtual-key code) moves to; any other key, or a
 // sector outside 1-24, stays where it is.

@@ -3,7 +3,6 @@
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/MapCursor.h"
 #include "game/ui/GuiFunctions.h"
-#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
@@ -74,13 +73,9 @@ void NavigateMothership(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
         ShowSectorField(kCursorPanelX, kPanelTitleRow + 1, true, 15, 14, cursor);
         ShowTravelField(kCursorPanelX, kPanelTitleRow + 2, cursor);
 
-        con::KeyRecord key{};
-        if (!ReadKeyPress(hIn, key)) {
-            continue;
-        }
-        if (IsArrowKey(key.virtualKey)) {
+        char const key = ReadMapKey(hIn, [&cursor, &fromLeft](uint16_t arrow) {
             int const old = cursor;
-            cursor = NavigationAfterArrow(cursor, key.virtualKey, fromLeft);
+            cursor = NavigationAfterArrow(cursor, arrow, fromLeft);
             if (cursor == kShipBoxCode || old == kShipBoxCode) {
                 if (cursor != old) {
                     MoveOrbitHighlight(kMapX, kMapY, cursor, old);
@@ -88,10 +83,11 @@ void NavigateMothership(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
             } else {
                 MoveSectorHighlight(kMapX, kMapY, cursor, old);
             }
-        } else if (key.character == 13) {
+        });
+        if (key == 13) {
             Globals::GetMothership()->SetDestination(cursor == kShipBoxCode ? 0 : cursor);
             redraw = true;
-        } else if (key.character == 27) {
+        } else if (key == 27) {
             return;
         }
     }

@@ -4,7 +4,6 @@
 #include "game/screens/MapCursor.h"
 #include "game/screens/Navigation.h"
 #include "game/ui/GuiFunctions.h"
-#include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 
@@ -137,13 +136,6 @@ char ReadPickerKey(con::Handle hIn, int x, int y, int& cursor, bool& fromLeft, b
                    PlaceField field) {
     PrintAt("Highlighted Selection", 3, 18, 15);
     field(3, 19, true, 15, 14, cursor);
-    con::KeyRecord key{};
-    if (!ReadKeyPress(hIn, key)) {
-        return 0;
-    }
-    if (IsArrowKey(key.virtualKey)) {
-        MovePickerCursor(x, y, cursor, key.virtualKey, fromLeft, bunkerLetters);
-        return 0;
-    }
-    return key.character;
+    return ReadMapKey(
+        hIn, [&](uint16_t arrow) { MovePickerCursor(x, y, cursor, arrow, fromLeft, bunkerLetters); });
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "tests/support/ScreenHarness.h"
 
@@ -51,6 +52,22 @@ TEST(MapCursorTest, SquareCursorWrapsWithinTheGrid) {
     EXPECT_EQ(SubSectorAfterArrow(2, con::VK_UP), 14);
     EXPECT_EQ(SubSectorAfterArrow(5, con::VK_UP), 1);
     EXPECT_EQ(SubSectorAfterArrow(16, con::VK_UP), 16);
+}
+
+TEST(MapCursorTest, AMapKeyHandsArrowsOnAndGivesOtherKeysCharacters) {
+    con::ScopedVirtualConsole vc;
+    vc->Left().Record(con::KeyRecord{con::KEY_EVENT, false, con::VK_UP, 0}).Enter().Space();
+    std::vector<uint16_t> arrows;
+    auto const move = [&arrows](uint16_t arrow) { arrows.push_back(arrow); };
+    EXPECT_EQ(ReadMapKey(In(), move), 0);
+    EXPECT_EQ(ReadMapKey(In(), move), 0) << "Left's release";
+    EXPECT_EQ(ReadMapKey(In(), move), 0) << "a release of Up moves nothing";
+    EXPECT_EQ(arrows, std::vector<uint16_t>{con::VK_LEFT});
+    EXPECT_EQ(ReadMapKey(In(), move), 13);
+    EXPECT_EQ(ReadMapKey(In(), move), 0) << "Enter's release";
+    EXPECT_EQ(ReadMapKey(In(), move), ' ');
+    EXPECT_EQ(ReadMapKey(con::kInvalidHandle, move), 27) << "a console that cannot be read";
+    EXPECT_EQ(arrows.size(), 1u);
 }
 
 TEST(GroundSectorViewTest, LeavesAtOnceOnAConsoleThatCannotBeRead) {
