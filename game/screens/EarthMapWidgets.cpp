@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game/art/GroundPictures.h"
+#include "game/ui/Glyphs.h"
 #include "game/ui/GuiFunctions.h"
 #include "game/world/Globals.h"
 #include "game/world/Saturate.h"
@@ -42,7 +43,7 @@ void PrintInside(char glyph, int x, int y, int colour) {
     PrintInside(text, x, y, colour);
 }
 
-constexpr char Glyph(int byte) { return static_cast<char>(byte); }
+using namespace glyph;
 
 // ---- Box outlines ------------------------------------------------------------
 // A lattice of boxes sharing their outlines. The glyph of every line cell
@@ -53,7 +54,7 @@ struct Lattice {
     int stepY;
     int boxesAcross;
     int boxesDown;
-    int crossing;  // the byte where two inner lines cross
+    char crossing;  // where two inner lines cross
 
     int Width() const { return stepX * boxesAcross + 1; }
     int Height() const { return stepY * boxesDown + 1; }
@@ -64,31 +65,37 @@ struct Lattice {
         bool const innerColumn = c % stepX == 0 && c != 0 && c != right;
         bool const innerRow = r % stepY == 0 && r != 0 && r != bottom;
         if (r == 0) {
-            return Glyph(c == 0 ? 201 : c == right ? 187 : innerColumn ? 203 : 205);
+            return c == 0        ? kDoubleTopLeft
+                   : c == right  ? kDoubleTopRight
+                   : innerColumn ? kDoubleTeeDown
+                                 : kDoubleHorizontal;
         }
         if (r == bottom) {
-            return Glyph(c == 0 ? 200 : c == right ? 188 : innerColumn ? 202 : 205);
+            return c == 0        ? kDoubleBottomLeft
+                   : c == right  ? kDoubleBottomRight
+                   : innerColumn ? kDoubleTeeUp
+                                 : kDoubleHorizontal;
         }
         if (innerRow) {
             if (c == 0) {
-                return Glyph(204);
+                return kDoubleTeeRight;
             }
             if (c == 1) {
-                return Glyph(181);
+                return kSingleVerticalDoubleLeft;
             }
             if (c == right - 1) {
-                return Glyph(198);
+                return kSingleVerticalDoubleRight;
             }
             if (c == right) {
-                return Glyph(185);
+                return kDoubleTeeLeft;
             }
-            return innerColumn ? Glyph(crossing) : '-';
+            return innerColumn ? crossing : '-';
         }
         if (c == 0 || c == right) {
-            return Glyph(186);
+            return kDoubleVertical;
         }
         if (innerColumn) {
-            return Glyph(r == 1 ? 208 : r == bottom - 1 ? 210 : 124);
+            return r == 1 ? kDoubleUpSingleHorizontal : r == bottom - 1 ? kDoubleDownSingleHorizontal : '|';
         }
         return ' ';
     }
@@ -120,8 +127,8 @@ struct Lattice {
     }
 };
 
-constexpr Lattice kSectorLattice{8, 4, 6, 4, 232};
-constexpr Lattice kSubSectorLattice{10, 5, 4, 4, 15};
+constexpr Lattice kSectorLattice{8, 4, 6, 4, kPhi};
+constexpr Lattice kSubSectorLattice{10, 5, 4, 4, kSun};
 
 // The sector numbered n, or null outside 1-24.
 Sector* SectorAt(int sector) { return IsSector(sector) ? Globals::GetMap()->GetSector(sector, -1) : nullptr; }
@@ -149,21 +156,21 @@ constexpr MiniPlace kMiniPlaces[] = {
 };
 
 struct TerrainGlyph {
-    int first;
+    char first;
     int firstColour;
-    int second;
+    char second;
     int secondColour;
 };
 
 constexpr TerrainGlyph kTerrainGlyphs[] = {
-    {178, 32, 177, 32},    // Farm Land
-    {206, 128, 187, 128},  // City
-    {240, 96, 240, 96},    // Military Base
-    {127, 135, 30, 135},   // Mountains
-    {19, 104, 19, 104},    // Desert
-    {64, 32, 21, 38},      // the second Farm Land
-    {176, 8, 177, 8},      // Rubble
-    {176, 10, 177, 10},    // Nuclear Wasteland
+    {kDarkShade, 32, kMediumShade, 32},                  // Farm Land
+    {kDoubleCross, 128, kDoubleTopRight, 128},           // City
+    {kTripleBar, 96, kTripleBar, 96},                    // Military Base
+    {kHouse, 135, kPointerUp, 135},                      // Mountains
+    {kDoubleExclamation, 104, kDoubleExclamation, 104},  // Desert
+    {'@', 32, kSection, 38},                             // the second Farm Land
+    {kLightShade, 8, kMediumShade, 8},                   // Rubble
+    {kLightShade, 10, kMediumShade, 10},                 // Nuclear Wasteland
 };
 constexpr int kLandTypes = static_cast<int>(std::size(kTerrainGlyphs));
 
@@ -306,13 +313,13 @@ void DrawSectorBox(int sector, int x, int y, int frameColour, int letterColour) 
 
 void DrawShipBox(int x, int y, int colour, char const* label) {
     int const right = x + kSectorLattice.stepX * 2;
-    PrintInside(Glyph(214), x, y, colour);
-    PrintInside(Glyph(183), right, y, colour);
-    PrintInside(Glyph(186), x, y + 1, colour);
-    PrintInside(Glyph(186), right, y + 1, colour);
+    PrintInside(kDoubleDownSingleRight, x, y, colour);
+    PrintInside(kDoubleDownSingleLeft, right, y, colour);
+    PrintInside(kDoubleVertical, x, y + 1, colour);
+    PrintInside(kDoubleVertical, right, y + 1, colour);
     PrintInside(label, x + 1, y + 1, kLetterColour);
-    PrintInside(Glyph(211), x, y + 2, colour);
-    PrintInside(Glyph(189), right, y + 2, colour);
+    PrintInside(kDoubleUpSingleRight, x, y + 2, colour);
+    PrintInside(kDoubleUpSingleLeft, right, y + 2, colour);
 }
 
 void DrawOrbitBox(int x, int y, int colour) { DrawShipBox(x, y, colour, " O  R  B  I  T "); }
@@ -371,26 +378,26 @@ void DrawTerrainGlyph(int landType, int twoCells, int x, int y) {
         return;
     }
     TerrainGlyph const& glyph = kTerrainGlyphs[landType];
-    PrintInside(Glyph(glyph.first), x, y, glyph.firstColour);
+    PrintInside(glyph.first, x, y, glyph.firstColour);
     if (twoCells == 1) {
-        PrintInside(Glyph(glyph.second), x + 1, y, glyph.secondColour);
+        PrintInside(glyph.second, x + 1, y, glyph.secondColour);
     }
 }
 
 void DrawSectorMarker(int x, int y, int colour) {
-    PrintInside(Glyph(30), x + 4, y + 1, colour);
-    PrintInside(Glyph(17), x + 3, y + 2, colour);
-    PrintInside(Glyph(16), x + 5, y + 2, colour);
-    PrintInside(Glyph(31), x + 4, y + 3, colour);
+    PrintInside(kPointerUp, x + 4, y + 1, colour);
+    PrintInside(kPointerLeft, x + 3, y + 2, colour);
+    PrintInside(kPointerRight, x + 5, y + 2, colour);
+    PrintInside(kPointerDown, x + 4, y + 3, colour);
 }
 
 void DrawOrbitMarker(int x, int y, int colour) {
     // Above and below each letter of " O  R  B  I  T ".
     for (int dx = 18; dx <= 30; dx += 3) {
-        PrintInside(Glyph(30), x + dx, y + kShipBoxDy, colour);
+        PrintInside(kPointerUp, x + dx, y + kShipBoxDy, colour);
     }
     for (int dx = 18; dx <= 30; dx += 3) {
-        PrintInside(Glyph(31), x + dx, y + kShipBoxDy + 2, colour);
+        PrintInside(kPointerDown, x + dx, y + kShipBoxDy + 2, colour);
     }
 }
 
