@@ -44,6 +44,13 @@ void PaintTrack(int column, int y, int visible) {
 }
 
 // One record, nothing flushed; a console that cannot be read gives Escape.
+// The bar's end cells: arrows where more of the list lies beyond the window,
+// short bars where it does not; the bottom cell first.
+void PaintBarEnds(int column, int y, int visible, int top, int total) {
+    PrintAt(top < total - visible ? kArrowDown : kBarEnd, column, y + visible - 1, kPlain);
+    PrintAt(top > 0 ? kArrowUp : kBarEnd, column, y, kPlain);
+}
+
 bool KeyDown(con::Handle hIn, con::KeyRecord& record) { return ReadKeyRecord(hIn, record) != KeyRead::Other; }
 
 }  // namespace
@@ -79,8 +86,7 @@ int ScrollList(con::Handle /*hOut*/, con::Handle hIn, ListRow const* rows, int x
 
         // The scroll bar; the thumb goes last and may cover an end cell.
         int const bar = x + width;
-        PrintAt(top < total - visible ? kArrowDown : kBarEnd, bar, y + visible - 1, kPlain);
-        PrintAt(top > 0 ? kArrowUp : kBarEnd, bar, y, kPlain);
+        PaintBarEnds(bar, y, visible, top, total);
         PaintTrack(bar, y, visible);
         int const thumb = (total == 0 || selected >= total - 1) ? visible - 1 : selected * visible / total;
         PrintAt(kThumb, bar, y + thumb, kPlain);
@@ -199,8 +205,7 @@ void ScrollText(con::Handle /*hOut*/, con::Handle hIn, ListRow const* rows, int 
     int top = 0;
     PaintTrack(bar, y, visible);
     for (;;) {
-        PrintAt(top >= lastTop ? kBarEnd : kArrowDown, bar, y + visible - 1, kPlain);
-        PrintAt(top < 1 ? kBarEnd : kArrowUp, bar, y, kPlain);
+        PaintBarEnds(bar, y, visible, top, total);
         for (int i = 0; i < visible; ++i) {
             ListRow const& row = rows[top + i];
             int const length = static_cast<int>(strnlen(row, std::min(width, kListRowSize)));
