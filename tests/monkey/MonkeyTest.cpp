@@ -11,6 +11,7 @@
 
 namespace {
 
+using testing_support::Names;
 using testing_support::Ship;
 
 // The key-downs a program made for these tests reads, one at a time; releases
@@ -167,9 +168,7 @@ TEST(MonkeyFaults, EachRunStartsFromTheSameWorldForItsSeed) {
     std::string names[2];
     for (std::string& out : names) {
         auto recordNames = [&out](con::Handle hIn, con::Handle) {
-            for (int i = 0; i < Ship().GetCrewQueue()->GetTotal(); ++i) {
-                char name[Crew::kNameSize + 1] = {};
-                Ship().GetCrewQueue()->GetCrewNode(i)->crew.GetName(name);
+            for (std::string const& name : Names(*Ship().GetCrewQueue())) {
                 out += name;
             }
             NextKey(hIn);

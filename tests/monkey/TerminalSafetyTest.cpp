@@ -12,64 +12,18 @@
 #include <unistd.h>
 #include <vector>
 
-#include "tests/support/Tmux.h"
+#include "tests/support/GameInTmux.h"
 
 namespace {
 
 using namespace testing_support;
 
-// A shell command line that starts the game in that folder.
-std::string GameIn(std::string const& folder) {
-    return "sh -c " + Quote("cd " + Quote(folder) + " && exec " + Quote(MOTHERSHIP_BINARY));
-}
-
-std::string Game() { return GameIn(MOTHERSHIP_DATA_DIR); }
-
-bool TitleShown(std::string const& text) {
-    return text.find("NEW GAME") != std::string::npos && text.find("EXIT") != std::string::npos;
-}
-
-// The main deck with that room's description: its header on row 19.
-std::function<bool(std::string const&)> DeckAt(char const* header) {
-    return [header](std::string const& text) { return Tmux::RowOf(text, 19).starts_with(header); };
-}
-
-std::function<bool(std::string const&)> Shows(std::string const& wanted) {
-    return [wanted](std::string const& text) { return text.find(wanted) != std::string::npos; };
-}
-
-// Screens drop keys that come while they are busy, as a player's keys come one
-// at a time: each key is sent once the last one has shown.
-void Press(Tmux& tmux, std::string const& key, std::function<bool(std::string const&)> const& shown,
-           std::string const& what) {
-    tmux.Keys({key});
-    ASSERT_TRUE(tmux.WaitFor(shown)) << "after " << key << ": " << what << "\n" << tmux.Text();
-}
-
-// A room menu's item n (1-5) is highlighted: its text, at (43, 4n), stands on white.
-bool RoomItemHighlighted(Tmux const& tmux, int item) {
-    Pane const pane = tmux.Cells();
-    std::size_t const row = static_cast<std::size_t>(4 * item);
-    return row < pane.size() && pane[row].size() > 43 && pane[row][43].background == 15;
-}
-
-void ChooseRoomItem(Tmux& tmux, int item) {
-    for (int n = 1; n < item; ++n) {
-        tmux.Keys({"Down"});
-        ASSERT_TRUE(tmux.WaitFor([&](std::string const&) { return RoomItemHighlighted(tmux, n + 1); }))
-            << "item " << n + 1 << " highlighted\n"
-            << tmux.Text();
-    }
-    tmux.Keys({"Enter"});
-}
-
 void ToTitle(Tmux& tmux) { ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text(); }
 
 void TitleToBridgeMenu(Tmux& tmux) {
     ToTitle(tmux);
-    Press(tmux, "Enter", DeckAt(" NAVIGATION:"), "the main deck on the bridge");
-    Press(tmux, "Enter", Shows("Navigate Mothership"), "the bridge's menu");
-    ASSERT_TRUE(tmux.WaitFor([&](std::string const&) { return RoomItemHighlighted(tmux, 1); }));
+    ASSERT_TRUE(Press(tmux, "Enter", OnDeckAt(" NAVIGATION:"), "the main deck on the bridge"));
+    ASSERT_TRUE(Press(tmux, "Enter", MenuWith(tmux, "Navigate Mothership", 1), "the bridge's menu"));
 }
 
 // The charge bar's row shows CHARGING with light shades still in the bar.
@@ -88,45 +42,33 @@ bool Charging(std::string const& text) {
 // bridge on the first square.
 void TitleToIonCannonCharging(Tmux& tmux) {
     TitleToBridgeMenu(tmux);
-    ChooseRoomItem(tmux, 2);
-    ASSERT_TRUE(tmux.WaitForText("Highlighted Selection")) << tmux.Text();
-    Press(
+    ASSERT_TRUE(HighlightMenuItem(tmux, 2));
+    ASSERT_TRUE(Press(tmux, "Enter", NavigationShown, "navigation"));
+    ASSERT_TRUE(Press(
         tmux, "Enter",
-        [](std::string const& text) { return text.find("There is currently no") == std::string::npos; },
-        "sector 1 chosen");
-    Press(tmux, "Escape", Shows("Navigate Mothership"), "the bridge's menu again");
-    Press(tmux, "Escape", DeckAt(" NAVIGATION:"), "the main deck");
-    Press(tmux, "Right", DeckAt(" RESEARCH:"), "the research station highlighted");
-    Press(tmux, "Down", DeckAt(" LIBRARY:"), "the library highlighted");
-    Press(tmux, "Enter", Shows("Interglactanet"), "the library's menu");
-    ChooseRoomItem(tmux, 2);
-    ASSERT_TRUE(tmux.WaitForText("End Day?")) << tmux.Text();
-    tmux.Keys({"y"});
+        [](std::string const& text) {
+            return NavigationShown(text) && !Shows(text, "There is currently no");
+        },
+        "sector 1 chosen"));
+    ASSERT_TRUE(Press(tmux, "Escape", MenuWith(tmux, "Navigate Mothership", 2), "the bridge's menu again"));
+    ASSERT_TRUE(Press(tmux, "Escape", OnDeckAt(" NAVIGATION:"), "the main deck"));
     // The morning report, when the day brought news, is read through first.
-    for (int page = 0; page < 10 && !tmux.WaitFor(DeckAt(" LIBRARY:")); ++page) {
-        tmux.Keys({"Escape"});
-    }
-    ASSERT_TRUE(tmux.WaitFor(DeckAt(" LIBRARY:"))) << tmux.Text();
-    Press(tmux, "Up", DeckAt(" RESEARCH:"), "the research station highlighted");
-    Press(tmux, "Left", DeckAt(" NAVIGATION:"), "the bridge highlighted");
-    Press(tmux, "Enter", Shows("Super Ion Cannon Control"), "the bridge's menu");
-    ASSERT_TRUE(tmux.WaitFor([&](std::string const&) { return RoomItemHighlighted(tmux, 1); }));
-    ChooseRoomItem(tmux, 4);
-    ASSERT_TRUE(tmux.WaitFor([](std::string const& text) {
-        return text.find("Super Ion Cannon Control") == std::string::npos;
-    })) << "the square grid of sector 1\n"
-        << tmux.Text();
+    std::string report;
+    ASSERT_TRUE(EndTheDayFromTheBridge(tmux, 2, report));
+    ASSERT_TRUE(Press(tmux, "Up", OnDeckAt(" RESEARCH:"), "the research station highlighted"));
+    ASSERT_TRUE(Press(tmux, "Left", OnDeckAt(" NAVIGATION:"), "the bridge highlighted"));
+    ASSERT_TRUE(
+        ChooseInRoom(tmux, "Super Ion Cannon Control", 4, SquareGridShown, "the square grid of sector 1"));
     // The first shot leaves the square mapped, so the second plays the live
     // feed with its long charge, during which the game is ended.
-    Press(tmux, "Enter", Shows("Fire Ion Cannon?"), "the Fire prompt");
-    Press(tmux, "y", Shows("<<FIRE COMPLETED>>"), "the first shot");
-    tmux.Keys({"x"});
-    ASSERT_TRUE(tmux.WaitFor([](std::string const& text) {
-        return text.find("CHARGING") == std::string::npos;
-    })) << "the live feed closed\n"
-        << tmux.Text();
-    Press(tmux, "Enter", Shows("Fire Ion Cannon?"), "the Fire prompt");
-    Press(tmux, "y", Charging, "the cannon charging");
+    ASSERT_TRUE(Press(tmux, "Enter", Showing("Fire Ion Cannon?"), "the Fire prompt"));
+    ASSERT_TRUE(Press(tmux, "y", Showing("<<FIRE COMPLETED>>"), "the first shot"));
+    ASSERT_TRUE(Press(
+        tmux, "x", [](std::string const& text) { return SquareGridShown(text) && !Shows(text, "CHARGING"); },
+        "the live feed closed"));
+    ASSERT_TRUE(Press(tmux, "Enter", Showing("Fire Ion Cannon?"), "the Fire prompt"));
+    // The charge moves on by itself: no still pane to wait for.
+    ASSERT_TRUE(PressUntil(tmux, "y", Charging, "the cannon charging"));
 }
 
 // The game's process: the child of the pane's shell.
@@ -187,7 +129,7 @@ void EndEachWayAt(std::function<void(Tmux&)> const& place) {
     for (Ending const& ending : Endings()) {
         SCOPED_TRACE(ending.name);
         ExpectTerminalGivenBack(
-            Game(), "EXIT",
+            GameCommand(), "EXIT",
             [&](Tmux& tmux) {
                 place(tmux);
                 ending.send(tmux);
@@ -214,11 +156,11 @@ TEST(GameEndedBySignal, WhileTheIonCannonFiresTheTerminalIsGivenBack) {
 TEST(GameInSmallTerminal, ShrunkMidGameItWaitsAndGrownBackItGoesOnAsItWas) {
     REQUIRE_TMUX();
     Tmux tmux;
-    tmux.Start(Game());
+    tmux.Start(GameCommand());
     TitleToBridgeMenu(tmux);
-    ChooseRoomItem(tmux, 2);
-    ASSERT_TRUE(tmux.WaitForText("Highlighted Selection")) << tmux.Text();
-    Press(tmux, "Right", Shows("Sector: L"), "sector 2 highlighted");
+    ASSERT_TRUE(HighlightMenuItem(tmux, 2));
+    ASSERT_TRUE(Press(tmux, "Enter", NavigationShown, "navigation"));
+    ASSERT_TRUE(Press(tmux, "Right", Showing("Sector: L"), "sector 2 highlighted"));
     std::string const before = tmux.Text();
 
     tmux.Resize(79, 25);
@@ -233,10 +175,10 @@ TEST(GameInSmallTerminal, ShrunkMidGameItWaitsAndGrownBackItGoesOnAsItWas) {
         << tmux.Text();
 
     // The game went on where it was: the resizes were no keys, and keys act.
-    Press(tmux, "Right", Shows("Sector: V"), "sector 3 highlighted");
-    Press(tmux, "Escape", Shows("Navigate Mothership"), "the bridge's menu");
-    Press(tmux, "Escape", DeckAt(" NAVIGATION:"), "the main deck");
-    EXPECT_EQ(tmux.Row(23).substr(0, 18), " DAY:    1 of 5500");
+    ASSERT_TRUE(Press(tmux, "Right", Showing("Sector: V"), "sector 3 highlighted"));
+    ASSERT_TRUE(Press(tmux, "Escape", MenuWith(tmux, "Navigate Mothership", 2), "the bridge's menu"));
+    ASSERT_TRUE(Press(tmux, "Escape", OnDeckAt(" NAVIGATION:"), "the main deck"));
+    EXPECT_EQ(tmux.Row(kDayRow).substr(0, 18), DayText(1));
 }
 
 TEST(GameAwayFromItsData, WithoutTheArtifactsFileTheCargoHoldNamesThemAndTheGameGoesOn) {
@@ -245,18 +187,15 @@ TEST(GameAwayFromItsData, WithoutTheArtifactsFileTheCargoHoldNamesThemAndTheGame
     ASSERT_NE(mkdtemp(folder), nullptr);
     {
         Tmux tmux;
-        tmux.Start(GameIn(folder));
-        ToTitle(tmux);
-        Press(tmux, "Enter", DeckAt(" NAVIGATION:"), "the main deck");
-        Press(tmux, "Right", DeckAt(" RESEARCH:"), "the research station highlighted");
-        Press(tmux, "Right", DeckAt(" CARGO:"), "the cargo hold highlighted");
-        Press(tmux, "Enter", Shows("View your Artifacts"), "the cargo hold's menu");
-        ASSERT_TRUE(tmux.WaitFor([&](std::string const&) { return RoomItemHighlighted(tmux, 1); }));
-        Press(tmux, "Enter", Shows("Unknown Artifact"), "the artifacts, named without the file");
+        ASSERT_TRUE(StartNewGame(tmux, folder));
+        ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station highlighted"));
+        ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" CARGO:"), "the cargo hold highlighted"));
+        ASSERT_TRUE(ChooseInRoom(tmux, "View your Artifacts", 1, Showing("Unknown Artifact"),
+                                 "the artifacts, named without the file"));
         EXPECT_NE(tmux.Text().find("Total Artifacts:"), std::string::npos);
-        Press(tmux, "Escape", Shows("View your Artifacts"), "the cargo hold's menu again");
-        Press(tmux, "Escape", DeckAt(" CARGO:"), "the main deck");
-        Press(tmux, "Left", DeckAt(" RESEARCH:"), "the deck still moves");
+        ASSERT_TRUE(Press(tmux, "Escape", Showing("View your Artifacts"), "the cargo hold's menu again"));
+        ASSERT_TRUE(Press(tmux, "Escape", OnDeckAt(" CARGO:"), "the main deck"));
+        ASSERT_TRUE(Press(tmux, "Left", OnDeckAt(" RESEARCH:"), "the deck still moves"));
         EXPECT_EQ(tmux.Show("#{pane_dead}"), "0") << "the game is still running";
     }
     rmdir(folder);

@@ -25,10 +25,11 @@ std::string Probe(std::string const& mode = "read") { return Quote(TOOL_termprob
 void StartProbe(Tmux& tmux, std::string const& mode = "read", std::string const& term = "tmux-256color",
                 std::string const& locale = "C.UTF-8") {
     tmux.Start(Probe(mode), 80, 25, term, locale);
-    // The last row is drawn last: once its corner glyph shows, all is there.
     ASSERT_TRUE(tmux.WaitFor([](std::string const& t) {
         return t.find("downs=0") != std::string::npos && !Tmux::RowOf(t, 24).empty();
     })) << tmux.Text();
+    // The screen may reach the pane in more than one write.
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
 }
 
 // ---- Glyphs and colours --------------------------------------------------------
@@ -225,6 +226,7 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     EXPECT_EQ(tmux.Text().find("TERMPROBE"), std::string::npos) << "nothing of the game shows meanwhile";
     tmux.Resize(80, 25);
     ASSERT_TRUE(tmux.WaitForText("downs=0")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
     EXPECT_EQ(tmux.Row(0).substr(0, 14), "TERMPROBE read");
     EXPECT_EQ(tmux.Row(2).substr(0, 3), "@AB");
 
@@ -234,6 +236,7 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
     tmux.Resize(80, 25);
     ASSERT_TRUE(tmux.WaitForText("downs=0 ups=0")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
     Pane const pane = tmux.Cells();
     ASSERT_GE(pane.size(), 25u);
     EXPECT_EQ(pane[7][4].foreground, 1) << "colours redrawn too (red is the terminal's 1)";

@@ -13,7 +13,7 @@ using namespace dock_test;
 using testing_support::Board;
 
 bool Missions() {
-    return Play([] { AssignAircraftMissions(Out(), In()); });
+    return RunScreen([] { AssignAircraftMissions(Out(), In()); });
 }
 
 // Opens the mission list of the dock's craft at that index.
@@ -199,7 +199,7 @@ TEST(AircraftTargetPicker, ArrowsWrapAndCrossTheDockBox) {
     for (Move const& move : moves) {
         vc->Press(move.key);
     }
-    Play([] { SelectAircraftTarget(Out(), In(), 1, 0, true); });
+    RunScreen([] { SelectAircraftTarget(Out(), In(), 1, 0, true); });
     // One read a key (the map throws the release away); each shows the place
     // the key before it led to.
     ASSERT_EQ(seen.size(), std::size(moves) + 1);
@@ -216,7 +216,7 @@ TEST(AircraftTargetPicker, OpensWithNoTargetAndMarksTheChosenOne) {
     testing_support::Order(Docked(0), MISSION_SCOUT, 12);
     vc->Down().Enter();
     bool moving = false;
-    Play([&] { moving = SelectAircraftTarget(Out(), In(), 0, 0, true); });
+    RunScreen([&] { moving = SelectAircraftTarget(Out(), In(), 0, 0, true); });
     EXPECT_EQ(Docked(0).GetDestination(), 3);
     EXPECT_EQ(vc->Text(18, 49, 62), "Ship's Target");
     EXPECT_EQ(vc->Text(19, 49, 67), "Sector: V         ");
@@ -224,7 +224,7 @@ TEST(AircraftTargetPicker, OpensWithNoTargetAndMarksTheChosenOne) {
     EXPECT_EQ(vc->AttrAt(35, 2), 14);
     EXPECT_EQ(vc->AttrAt(33, 18), 13) << "the home's arrows round the DOCK box";
     vc->Escape();
-    Play([&] { moving = SelectAircraftTarget(Out(), In(), 0, 0, true); });
+    RunScreen([&] { moving = SelectAircraftTarget(Out(), In(), 0, 0, true); });
     EXPECT_FALSE(moving);
     EXPECT_EQ(Docked(0).GetDestination(), 0) << "reset when the map opened";
     EXPECT_EQ(vc->AttrAt(31, 18), 12) << "the DOCK box is lit for a craft of the ship";

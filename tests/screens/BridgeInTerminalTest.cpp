@@ -26,16 +26,6 @@ std::string PanelSector(Tmux const& tmux, int x) {
     return field.starts_with("Sector: ") ? field.substr(8) : "";
 }
 
-bool NavigationShown(std::string const& text) {
-    return Shows(text, "Highlighted Selection") && Shows(text, "Mothership's Destination") &&
-           Shows(text, "Fuel Req:");
-}
-
-// The square fields beside the grid ("Sector: ???" for a square not mapped).
-bool SquareGridShown(std::string const& text) {
-    return Shows(text, "Known Enemy Pop:") && Shows(text, "╚═════════╩");
-}
-
 // The pane shows the rubble tile on the first square as the game draws it.
 void ExpectRubbleOnTheFirstSquare(Pane const& pane) {
     int const x = SubSectorBoxX(kSquareTileX, 0);
@@ -63,10 +53,8 @@ TEST(BridgeInTerminal, TheShipFliesToItsDestinationAndTheCannonsShotIsInTheNextM
     ASSERT_GT(startFuel, 100000) << tmux.Text();
 
     // Navigation, from orbit: the sector right of the first one.
-    ASSERT_TRUE(Press(tmux, "Enter", MenuWith(tmux, "Navigate Mothership", 1), "the bridge's menu"));
-    ASSERT_TRUE(HighlightMenuItem(tmux, 2));
-    ASSERT_TRUE(Press(
-        tmux, "Enter",
+    ASSERT_TRUE(ChooseInRoom(
+        tmux, "Navigate Mothership", 2,
         [](std::string const& t) { return NavigationShown(t) && Shows(t, "destination selected."); },
         "navigation with no destination"));
     std::string const first = PanelSector(tmux, 3);
@@ -97,10 +85,8 @@ TEST(BridgeInTerminal, TheShipFliesToItsDestinationAndTheCannonsShotIsInTheNextM
     // Back to the bridge and the cannon, over the sector now.
     ASSERT_TRUE(Press(tmux, "Up", OnDeckAt(" RESEARCH:"), "the research station"));
     ASSERT_TRUE(Press(tmux, "Left", OnDeckAt(" NAVIGATION:"), "the bridge on the deck"));
-    ASSERT_TRUE(Press(tmux, "Enter", MenuWith(tmux, "Super Ion Cannon Control", 1), "the bridge's menu"));
-    ASSERT_TRUE(HighlightMenuItem(tmux, 4));
-    ASSERT_TRUE(Press(
-        tmux, "Enter",
+    ASSERT_TRUE(ChooseInRoom(
+        tmux, "Super Ion Cannon Control", 4,
         [](std::string const& t) { return SquareGridShown(t) || Shows(t, "You are currently in orbit."); },
         "the cannon's grid"));
     ASSERT_TRUE(SquareGridShown(tmux.Text())) << "the ship is over its sector\n" << tmux.Text();

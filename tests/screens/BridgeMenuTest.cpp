@@ -12,17 +12,16 @@
 
 namespace {
 
+using testing_support::ExpectRoomMenu;
+using testing_support::In;
+using testing_support::MenuItemColour;
+using testing_support::MenuItemText;
+using testing_support::Out;
 using testing_support::RunScreen;
 
 bool RunBridge() {
-    return RunScreen([] {
-        BridgeMenu(con::GetStdHandle(con::STD_OUTPUT_HANDLE), con::GetStdHandle(con::STD_INPUT_HANDLE),
-                   DeckRoom::Navigation);
-    });
+    return RunScreen([] { BridgeMenu(Out(), In(), DeckRoom::Navigation); });
 }
-
-// The colour of item k's label (column 43, row 4k).
-int ItemColour(con::VirtualConsole& vc, int item) { return vc.AttrAt(43, 4 * item); }
 
 std::string HintRow(con::VirtualConsole& vc) { return vc.Text(0, 0, 80); }
 
@@ -41,10 +40,7 @@ TEST(BridgeMenuTest, OpensOnTheFirstItemWithTheEscapeHint) {
     EXPECT_EQ(HintRow(*vc), kHint);
     EXPECT_EQ(vc->AttrAt(0, 0), 78);
     EXPECT_EQ(vc->AttrAt(0, 10), 78);  // the side bars
-    for (int item = 1; item <= 5; ++item) {
-        EXPECT_EQ(vc->Text(4 * item, 43, 70), kLabels[item - 1]) << item;
-        EXPECT_EQ(ItemColour(*vc, item), item == 1 ? 241 : 31) << item;
-    }
+    ExpectRoomMenu(*vc, kLabels, 1);
 }
 
 TEST(BridgeMenuTest, EachPainterPaintsItsOwnBar) {
@@ -69,8 +65,8 @@ TEST(BridgeMenuTest, EachPainterPaintsItsOwnBar) {
                                      BridgeItemIonCannon, BridgeItemReturn};
     for (int item = 1; item <= 5; ++item) {
         painters[item - 1](31);
-        EXPECT_EQ(vc->Text(4 * item, 43, 70), kLabels[item - 1]) << item;
-        EXPECT_EQ(ItemColour(*vc, item), 31) << item;
+        EXPECT_EQ(MenuItemText(*vc, item), kLabels[item - 1]) << item;
+        EXPECT_EQ(MenuItemColour(*vc, item), 31) << item;
     }
 }
 
@@ -78,15 +74,15 @@ TEST(BridgeMenuTest, SelectionWrapsAtBothEnds) {
     con::ScopedVirtualConsole vc;
     vc->Up();
     EXPECT_FALSE(RunBridge());
-    EXPECT_EQ(ItemColour(*vc, 5), 241);
-    EXPECT_EQ(ItemColour(*vc, 1), 31);
+    EXPECT_EQ(MenuItemColour(*vc, 5), 241);
+    EXPECT_EQ(MenuItemColour(*vc, 1), 31);
 
     con::ScopedVirtualConsole again;
     again->Up().Down();  // 5, then Down from 5 to 1
     EXPECT_FALSE(RunBridge());
-    EXPECT_EQ(ItemColour(*again, 1), 241);
-    EXPECT_EQ(ItemColour(*again, 5), 31);
-    EXPECT_EQ(ItemColour(*again, 4), 31);
+    EXPECT_EQ(MenuItemColour(*again, 1), 241);
+    EXPECT_EQ(MenuItemColour(*again, 5), 31);
+    EXPECT_EQ(MenuItemColour(*again, 4), 31);
 }
 
 TEST(BridgeMenuTest, RadioCommunicationsChangesNothing) {
@@ -98,7 +94,7 @@ TEST(BridgeMenuTest, RadioCommunicationsChangesNothing) {
     // At the wait before Enter and at the wait after it the screen is the same.
     ASSERT_GE(waits.size(), 4u);
     EXPECT_TRUE(waits[3].ChangedFrom(waits[2]).empty());
-    EXPECT_EQ(ItemColour(*vc, 4), 241);
+    EXPECT_EQ(MenuItemColour(*vc, 4), 241);
 }
 
 TEST(BridgeMenuTest, ReturningFromAScreenRedrawsWithoutTheHint) {
@@ -107,14 +103,14 @@ TEST(BridgeMenuTest, ReturningFromAScreenRedrawsWithoutTheHint) {
     EXPECT_FALSE(RunBridge());
     EXPECT_EQ(HintRow(*vc), std::string(80, ' '));
     EXPECT_EQ(vc->AttrAt(0, 0), 78);
-    EXPECT_EQ(ItemColour(*vc, 2), 241);
-    EXPECT_EQ(ItemColour(*vc, 1), 31);
+    EXPECT_EQ(MenuItemColour(*vc, 2), 241);
+    EXPECT_EQ(MenuItemColour(*vc, 1), 31);
 
     con::ScopedVirtualConsole status;
     status->Enter().Escape();
     EXPECT_FALSE(RunBridge());
     EXPECT_EQ(HintRow(*status), std::string(80, ' '));
-    EXPECT_EQ(ItemColour(*status, 1), 241);
+    EXPECT_EQ(MenuItemColour(*status, 1), 241);
 }
 
 TEST(BridgeMenuTest, ReturnAndEscapeLeaveTheBridge) {
@@ -131,11 +127,7 @@ TEST(BridgeMenuTest, ReturnAndEscapeLeaveTheBridge) {
 TEST(BridgeMenuTest, NavigationSetsTheDestinationAndTheEndOfTheDayFlies) {
     con::ScopedVirtualConsole vc;
     Mothership* ship = Globals::GetMothership();
-    auto const endDay = [] {
-        EXPECT_TRUE(RunScreen([] {
-            EndDay(con::GetStdHandle(con::STD_INPUT_HANDLE), con::GetStdHandle(con::STD_OUTPUT_HANDLE));
-        }));
-    };
+    auto const endDay = [] { EXPECT_TRUE(RunScreen([] { EndDay(In(), Out()); })); };
     // Navigate: the cursor from sector 1 to 8, Enter, back to the bridge.
     vc->Down().Enter().Right().Down().Enter().Escape();
     EXPECT_FALSE(RunBridge());
@@ -162,7 +154,7 @@ TEST(BridgeMenuTest, TheCannonInOrbitRefusesAndTheBridgeComesBack) {
     vc->Up().Up().Enter().Type("x");
     EXPECT_FALSE(RunBridge());
     EXPECT_FALSE(Globals::GetGameOver());
-    EXPECT_EQ(ItemColour(*vc, 4), 241);
+    EXPECT_EQ(MenuItemColour(*vc, 4), 241);
     EXPECT_EQ(HintRow(*vc), std::string(80, ' '));
 }
 

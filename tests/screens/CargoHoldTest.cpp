@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/CargoHold.h"
 #include "game/world/Globals.h"
@@ -13,18 +14,18 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
+using testing_support::Ship;
+using testing_support::ShipMemberName;
+
 namespace fs = std::filesystem;
 
 constexpr int kLit = 241;
 
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
-
 bool Cargo() {
     return testing_support::RunScreen([] { CargoMenu(Out(), In(), DeckRoom::Cargo); });
 }
-
-Mothership& Ship() { return *Globals::GetMothership(); }
 
 // Each case runs in a folder of its own, as the game runs in the folder that
 // holds its data file.
@@ -290,12 +291,6 @@ bool Incinerator() {
     });
 }
 
-std::string CrewName(int index) {
-    char name[Crew::kNameSize];
-    Ship().GetCrewQueue()->GetCrewNode(index)->crew.GetName(name);
-    return name;
-}
-
 // What the hold holds, to see that the Incinerator changes none of it.
 struct Hold {
     int artifacts;
@@ -321,7 +316,7 @@ TEST_F(CargoHold, TheIncineratorListsArtifactsHivesThenCrew) {
     EXPECT_EQ(Row(*vc, 3, 5, 35), "Sunstone Idol");
     EXPECT_EQ(Row(*vc, 3, 6, 35), "Sunstone Idol");
     EXPECT_EQ(Row(*vc, 3, 7, 35), "Povolnian Eggs");
-    EXPECT_EQ(Row(*vc, 3, 8, 35), CrewName(0));
+    EXPECT_EQ(Row(*vc, 3, 8, 35), ShipMemberName(0));
     EXPECT_EQ(vc->AttrAt(3, 6), kLit);
     EXPECT_EQ(vc->Text(19, 7, 34), "Total Items In Cargo: 36   ");
     EXPECT_EQ(vc->Text(19, 42, 75), "Total Items In Incinerator: 0    ");
@@ -335,16 +330,16 @@ TEST_F(CargoHold, EnterMovesAnItemAcrossAndBack) {
     // Across: the first crew member; Right to the pile; back again.
     vc->Enter().Right();
     EXPECT_FALSE(Incinerator());
-    EXPECT_EQ(Row(*vc, 40, 5, 35), CrewName(0));
+    EXPECT_EQ(Row(*vc, 40, 5, 35), ShipMemberName(0));
     EXPECT_EQ(vc->AttrAt(40, 5), kLit) << "the pile has the focus";
-    EXPECT_EQ(Row(*vc, 3, 5, 35), CrewName(1));
+    EXPECT_EQ(Row(*vc, 3, 5, 35), ShipMemberName(1));
     EXPECT_EQ(vc->Text(19, 29, 34), "32   ");
     EXPECT_EQ(vc->Text(19, 70, 75), "1    ");
 
     con::ScopedVirtualConsole back;
     back->Enter().Right().Enter();
     EXPECT_FALSE(Incinerator());
-    EXPECT_EQ(Row(*back, 3, 5, 35), CrewName(0));
+    EXPECT_EQ(Row(*back, 3, 5, 35), ShipMemberName(0));
     EXPECT_EQ(Row(*back, 40, 5, 35), "");
     EXPECT_EQ(back->AttrAt(3, 5), kLit) << "the empty pile gave the focus back";
     EXPECT_EQ(HoldNow(), before);
@@ -379,7 +374,7 @@ TEST_F(CargoHold, AnOnlyItemTakesTheFocusAcrossAndRightWithAnEmptyPileDoesNothin
     con::ScopedVirtualConsole vc;
     vc->Right().Down().Enter();  // Right stays: the pile is empty
     EXPECT_FALSE(Incinerator());
-    EXPECT_EQ(Row(*vc, 40, 5, 35), CrewName(1));
+    EXPECT_EQ(Row(*vc, 40, 5, 35), ShipMemberName(1));
     EXPECT_EQ(vc->AttrAt(3, 5), kLit) << "the focus stays on the hold";
 
     con::ScopedVirtualConsole only;
@@ -387,7 +382,7 @@ TEST_F(CargoHold, AnOnlyItemTakesTheFocusAcrossAndRightWithAnEmptyPileDoesNothin
     ASSERT_TRUE(crew.enqueue(RACE_MAKO, false));
     only->Enter();
     EXPECT_FALSE(Incinerator());
-    EXPECT_EQ(Row(*only, 40, 5, 35), CrewName(0));
+    EXPECT_EQ(Row(*only, 40, 5, 35), ShipMemberName(0));
     EXPECT_EQ(only->AttrAt(40, 5), kLit) << "the focus followed the only item";
     EXPECT_EQ(Row(*only, 3, 5, 35), "");
 }
@@ -413,7 +408,7 @@ TEST_F(CargoHold, TheBurnPromptChangesNothingWhateverTheAnswer) {
         EXPECT_EQ(vc->AttrAt(12, 12), 15);
         EXPECT_EQ(vc->AttrAt(18, 12), 240) << "No first";
         EXPECT_EQ(Row(*vc, 2, 6, 36), "") << "the hold's list is blanked";
-        EXPECT_EQ(Row(*vc, 40, 5, 35), CrewName(0)) << "the pile stays in view";
+        EXPECT_EQ(Row(*vc, 40, 5, 35), ShipMemberName(0)) << "the pile stays in view";
     }
     {
         con::ScopedVirtualConsole vc;

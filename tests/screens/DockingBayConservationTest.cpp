@@ -188,7 +188,7 @@ TEST_P(NothingLostOrDuplicated, OverRandomKeySequences) {
             launches += shown && !launchShown ? 1 : 0;
             launchShown = shown;
         };
-        bool const left = Play([&] { GetParam().run(rng); });
+        bool const left = RunScreen([&] { GetParam().run(rng); });
         vc->onWait = nullptr;
 
         SCOPED_TRACE("sequence " + std::to_string(sequence));

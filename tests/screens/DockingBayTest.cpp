@@ -15,20 +15,14 @@
 namespace {
 
 using namespace dock_test;
+using testing_support::ExpectRoomMenu;
 
 char const* const kItems[] = {"  View Ships in Dock       ", "  Load Cargo And Crew      ",
                               "  Assign Aircraft Missions ", "  Launch Space Capsule     ",
                               "  Return to Main Deck      "};
 
 bool Menu() {
-    return Play([] { DockingBayMenu(Out(), In(), DeckRoom::Docking); });
-}
-
-void ExpectMenu(con::VirtualConsole& vc, int selected) {
-    for (int item = 1; item <= 5; ++item) {
-        EXPECT_EQ(vc.Text(4 * item, 43, 70), kItems[item - 1]) << "item " << item;
-        EXPECT_EQ(vc.AttrAt(43, 4 * item), item == selected ? 241 : 31) << "item " << item;
-    }
+    return RunScreen([] { DockingBayMenu(Out(), In(), DeckRoom::Docking); });
 }
 
 std::string CapsuleLine(con::VirtualConsole& vc) { return vc.Text(16, 4, 34); }
@@ -36,7 +30,7 @@ std::string CapsuleLine(con::VirtualConsole& vc) { return vc.Text(16, 4, 34); }
 TEST(DockingBayMenu, OpensOnTheFirstItemWithTheEscapeHint) {
     con::ScopedVirtualConsole vc;
     EXPECT_FALSE(Menu());
-    ExpectMenu(*vc, 1);
+    ExpectRoomMenu(*vc, kItems, 1);
     EXPECT_EQ(vc->Text(0, 21, 60), "Press Escape To Return To Previous Menu");
     EXPECT_EQ(vc->AttrAt(0, 12), 78);
 }
@@ -58,7 +52,7 @@ TEST(DockingBayMenu, TheCapsuleCountStandsBesideItemFourOnly) {
     for (Step const& step : steps) {
         vc->Press(step.key);
         Menu();
-        ExpectMenu(*vc, step.item);
+        ExpectRoomMenu(*vc, kItems, step.item);
         EXPECT_EQ(CapsuleLine(*vc), step.text) << "on item " << step.item;
         // The next run opens the room afresh: walk back to where this one stood.
         for (int item = 1; item < step.item; ++item) {
@@ -79,7 +73,7 @@ TEST(DockingBayMenu, WrappingRoundTheEndsLeavesTheSideTextAlone) {
     vc->Up().Down();  // 1 to 5 and back to 1
     Menu();
     vc->onWait = nullptr;
-    ExpectMenu(*vc, 1);
+    ExpectRoomMenu(*vc, kItems, 1);
     EXPECT_EQ(CapsuleLine(*vc), std::string(30, '#'));
 }
 
@@ -90,7 +84,7 @@ TEST(DockingBayMenu, EachItemHasItsPainter) {
     for (int item = 1; item <= 5; ++item) {
         painters[item - 1](item == 2 ? 241 : 31);
     }
-    ExpectMenu(*vc, 2);
+    ExpectRoomMenu(*vc, kItems, 2);
 }
 
 TEST(DockingBayMenu, WithNoReadyCapsuleItemFourIgnoresEnter) {
@@ -98,7 +92,7 @@ TEST(DockingBayMenu, WithNoReadyCapsuleItemFourIgnoresEnter) {
     Ship().ChangeCapsules(-Ship().GetCapsules());
     vc->Up().Up().Enter();
     Menu();
-    ExpectMenu(*vc, 4);
+    ExpectRoomMenu(*vc, kItems, 4);
     EXPECT_EQ(CapsuleLine(*vc), "Ready Space Capsules: 0       ");
 }
 
@@ -107,7 +101,7 @@ TEST(DockingBayMenu, ASubScreenReturnsToTheMenuWithoutTheHint) {
     vc->Enter().Escape();
     Menu();
     EXPECT_EQ(vc->Text(0), std::string(80, ' '));
-    ExpectMenu(*vc, 1);
+    ExpectRoomMenu(*vc, kItems, 1);
     vc->Down().Down().Down().Down().Enter();
     EXPECT_TRUE(Menu()) << "item 5 leaves the room";
     vc->Escape();
@@ -150,17 +144,17 @@ TEST(CraftList, ThePanelFollowsTheCursorAndEnterReturnsItsIndex) {
     Docked(3).SetMission(MISSION_BOMB);
     vc->Down().Down().Down();
     int chosen = -2;
-    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    RunScreen([&] { chosen = SelectAircraft(Out(), In(), 0); });
     EXPECT_EQ(vc->Text(6, 28, 39), "Hulk Bomber");
     EXPECT_EQ(vc->Text(11, 28, 70), "Crew-0 <OPEN> Artifacts-0 Bombs-1         ");
     EXPECT_EQ(vc->Text(12, 28, 50), "Cargo Space Used: 2000");
     EXPECT_EQ(vc->Text(15, 28, 64), "Current Mission: No Job yet Assigned")
         << "bombing has no text in the dock";
     vc->Down().Down().Up().Enter();
-    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    RunScreen([&] { chosen = SelectAircraft(Out(), In(), 0); });
     EXPECT_EQ(chosen, 1);
     vc->Escape();
-    Play([&] { chosen = SelectAircraft(Out(), In(), 0); });
+    RunScreen([&] { chosen = SelectAircraft(Out(), In(), 0); });
     EXPECT_EQ(chosen, -1);
 }
 
@@ -187,7 +181,7 @@ TEST(CraftList, APlaceWithoutCraftSaysSoAndReturnsAfterAKey) {
     con::ScopedVirtualConsole vc;
     vc->Type("x");
     int chosen = 0;
-    EXPECT_TRUE(Play([&] { chosen = SelectAircraft(Out(), In(), 7); }));
+    EXPECT_TRUE(RunScreen([&] { chosen = SelectAircraft(Out(), In(), 7); }));
     EXPECT_EQ(chosen, -1);
     EXPECT_EQ(vc->Text(17, 3, 26), "You have no ships here!");
     EXPECT_EQ(vc->AttrAt(3, 17), 14);
@@ -208,7 +202,7 @@ TEST(CraftList, ADockOfTwoHundredFightersIsListedToItsLastCraft) {
     }
     vc->Enter();
     int chosen = 0;
-    EXPECT_TRUE(Play([&] { chosen = SelectAircraft(Out(), In(), 0); }));
+    EXPECT_TRUE(RunScreen([&] { chosen = SelectAircraft(Out(), In(), 0); }));
     EXPECT_EQ(chosen, 188) << "the last page's first row";
     EXPECT_EQ(vc->Text(17, 4, 19), "Stealth Fighter");
 }
@@ -245,7 +239,7 @@ void ExpectSides(con::VirtualConsole& vc, int first, int last, std::vector<int> 
 TEST(DockingBayFrames, TheCraftList) {
     con::ScopedVirtualConsole vc;
     vc->Escape();
-    Play([] { SelectAircraft(Out(), In(), 0); });
+    RunScreen([] { SelectAircraft(Out(), In(), 0); });
     ExpectJoints(*vc,
                  {{3, {{3, "╔"}, {17, "╗"}, {27, "╔"}, {41, "╗"}}},
                   {5, {{3, "╠"}, {17, "╩"}, {27, "╬"}, {41, "╩"}, {76, "╗"}, {50, "═"}}},

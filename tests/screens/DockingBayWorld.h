@@ -1,5 +1,6 @@
-// Helpers for the docking bay's tests: running its screens, naming crew so
-// each can be told apart, and a census of every member, craft and stock.
+// Helpers for the docking bay's tests: the lit column title, naming every
+// member so each can be told apart, and a census of every member, craft and
+// stock.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,39 +17,32 @@
 
 namespace dock_test {
 
+using testing_support::AddNamed;
+using testing_support::BuildBunker;
 using testing_support::BunkerOf;
 using testing_support::Dock;
 using testing_support::Docked;
+using testing_support::In;
+using testing_support::MapSquare;
+using testing_support::NameOf;
+using testing_support::Names;
+using testing_support::Out;
+using testing_support::RunScreen;
 using testing_support::Ship;
 
-inline con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-inline con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
-
-// Runs a screen until it returns (true) or its key script is used up (false).
-template <class Screen>
-bool Play(Screen&& screen) {
-    return testing_support::RunScreen(std::forward<Screen>(screen));
-}
-
-inline std::string NameOf(Crew const& member) {
-    char name[Crew::kNameSize];
-    member.GetName(name);
-    return name;
-}
-
-// The names of a list, head first.
-inline std::vector<std::string> Names(CrewQueue& crew) {
-    std::vector<std::string> names;
-    for (int i = 0; i < crew.GetTotal(); ++i) {
-        names.push_back(NameOf(crew.GetCrewNode(i)->crew));
+// The column titles of the room's screens stand on row 2; the one that has
+// the keys is lit (blue on yellow). Which of the titles at these columns is
+// lit, -1 for none; more than one lit fails the test.
+template <std::size_t N>
+int LitTitle(con::VirtualConsole const& vc, int const (&columns)[N]) {
+    int lit = -1;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (vc.AttrAt(columns[i], 2) == 225) {
+            EXPECT_EQ(lit, -1) << "one title lit";
+            lit = static_cast<int>(i);
+        }
     }
-    return names;
-}
-
-// Adds a member with that name at the tail.
-inline void AddNamed(CrewQueue& crew, std::string const& name) {
-    ASSERT_TRUE(crew.enqueue(RACE_POVOLNIAN, false));
-    crew.GetCrewNode(crew.GetTotal() - 1)->crew.NameCrew(name.c_str());
+    return lit;
 }
 
 // Every crew list of the world: each place's, then each of its craft's.
@@ -107,19 +101,6 @@ inline Census TakeCensus() {
         }
     }
     return census;
-}
-
-// A built bunker in the sector.
-inline Bunker& BuildBunker(int sector) {
-    BunkerOf(sector).SetVisible(true);
-    return BunkerOf(sector);
-}
-
-// Maps a square of a sector and gives it a land type.
-inline void MapSquare(int sector, int index, int landType) {
-    SubSector& square = *Globals::GetMap()->GetSector(sector, -1)->GetSubSector(index, -1);
-    square.SetType(landType);
-    square.SetVisible();
 }
 
 }  // namespace dock_test

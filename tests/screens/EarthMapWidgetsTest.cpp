@@ -2,6 +2,7 @@
 #include <string>
 
 #include "tests/screens/ScreenSnapshot.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/EarthMapWidgets.h"
 #include "game/world/Globals.h"
@@ -12,24 +13,19 @@ namespace {
 constexpr uint8_t kMarker = 1;
 constexpr uint16_t kMarkerAttr = 0x55;
 
-Sector* SectorNumber(int n) { return Globals::GetMap()->GetSector(n, -1); }
-SubSector* Square(int sector, int index) { return SectorNumber(sector)->GetSubSector(index, -1); }
+using testing_support::BunkerOf;
+using testing_support::MapSquare;
+using testing_support::PlaceShipAbove;
+using testing_support::SquareOf;
 
 // Every square of a sector unmapped or mapped, with one land type.
 void SetSector(int sector, bool mapped, int landType) {
     for (int i = 0; i < 16; ++i) {
-        Square(sector, i)->SetType(landType);
+        SquareOf(sector, i).SetType(landType);
         if (mapped) {
-            Square(sector, i)->SetVisible();
+            SquareOf(sector, i).SetVisible();
         }
     }
-}
-
-void PlaceShipAbove(int sector) {
-    Mothership* ship = Globals::GetMothership();
-    ship->SetDestination(sector);
-    ship->Travel();
-    ASSERT_EQ(ship->GetLocation(), sector);
 }
 
 }  // namespace
@@ -207,18 +203,15 @@ TEST(EarthMapTest, MiniMapShowsMappedSquaresInTheirPlaces) {
     EXPECT_EQ(vc->Picture(3, 2, 7, 3), "       \n   ☺   \n       ");
     EXPECT_EQ(vc->AttrAt(3, 2), 15);
 
-    Square(1, 8)->SetType(SubSector::kCity);
-    Square(1, 8)->SetVisible();
-    Square(1, 3)->SetVisible();  // Farm Land in a one-cell place
-    Square(1, 15)->SetType(SubSector::kDesert);
-    Square(1, 15)->SetVisible();
+    MapSquare(1, 8, SubSector::kCity);
+    SquareOf(1, 3).SetVisible();  // Farm Land in a one-cell place
+    MapSquare(1, 15, SubSector::kDesert);
     DrawSectorMiniMap(1, 3, 2);
     EXPECT_EQ(vc->Picture(3, 2, 7, 3), "      ▓\n╬╗ ☺   \n      ‼");
     EXPECT_EQ(vc->AttrAt(3, 3), 128);
     EXPECT_EQ(vc->AttrAt(9, 4), 104);
 
-    Square(1, 4)->SetType(SubSector::kMountains);
-    Square(1, 4)->SetVisible();  // the upper square wins the shared row
+    MapSquare(1, 4, SubSector::kMountains);  // the upper square wins the shared row
     DrawSectorMiniMap(1, 3, 2);
     EXPECT_EQ(vc->Text(3, 3, 5), "⌂▲");
     EXPECT_EQ(vc->AttrAt(4, 3), 135);
@@ -239,8 +232,7 @@ TEST(EarthMapTest, UnknownLandTypeTextStopsAtTheScreenEdge) {
     con::ScopedVirtualConsole vc;
     vc->Fill(kMarker, kMarkerAttr);
     // Sector 6's top-right place on the navigation map sits at column 62.
-    Square(6, 3)->SetType(9);
-    Square(6, 3)->SetVisible();
+    MapSquare(6, 3, 9);
     DrawSectorMiniMap(6, 56, 2);
     EXPECT_EQ(vc->Text(2, 62, 80), "sUX0Rz! U'v3 3nC0u");
     EXPECT_EQ(vc->AttrAt(79, 2), 14);
@@ -275,8 +267,7 @@ TEST(EarthMapTest, MarkersSurroundTheLetterOrTheOrbitLabel) {
 TEST(EarthMapTest, SubSectorTilesShowMappedLandOrTheQuestionMark) {
     con::ScopedVirtualConsole vc;
     SetSector(2, false, SubSector::kFarmLand);
-    Square(2, 5)->SetType(SubSector::kRubble);
-    Square(2, 5)->SetVisible();
+    MapSquare(2, 5, SubSector::kRubble);
     DrawSubSectorTiles(2, 3, 2);
     EXPECT_EQ(vc->Picture(3, 2, 9, 4), "  ▄▀▀▀▄  \n ▀     █ \n    ▄▀▀  \n    ▄    ");
     EXPECT_EQ(vc->Picture(13, 7, 9, 4), " ▒░▒▓▒░▒ \n▒░▒▓█▓▒░▒\n▒░▒▓█▓▒░▒\n ▒░▒▓▒░▒ ");
@@ -301,16 +292,16 @@ TEST(EarthMapFieldsTest, SectorFieldWipesOrbit) {
 
 TEST(EarthMapFieldsTest, TerrainAndSquarePopulation) {
     con::ScopedVirtualConsole vc;
-    SubSector* square = Square(3, 6);
-    square->SetType(SubSector::kWasteland);
+    SubSector& square = SquareOf(3, 6);
+    square.SetType(SubSector::kWasteland);
     ShowTerrainField(45, 2, true, 12, 14, 6, 3);
     ShowSubSectorPopField(45, 3, true, 12, 14, 6, 3);
     EXPECT_EQ(vc->Text(2, 45, 56), "Sector: ???");
     EXPECT_EQ(vc->Text(3, 45, 65), "Known Enemy Pop: ???");
 
-    square->SetVisible();
-    square->AddPopulation(1234567 - static_cast<int>(square->GetPopulation()));
-    square->AddMilitary(10000 - static_cast<int>(square->GetMilitary()));
+    square.SetVisible();
+    square.AddPopulation(1234567 - static_cast<int>(square.GetPopulation()));
+    square.AddMilitary(10000 - static_cast<int>(square.GetMilitary()));
     ShowTerrainField(45, 2, true, 12, 14, 6, 3);
     ShowSubSectorPopField(45, 3, true, 12, 14, 6, 3);
     EXPECT_EQ(vc->Text(2, 45, 70), "Sector: Nuclear Wasteland");
@@ -318,18 +309,18 @@ TEST(EarthMapFieldsTest, TerrainAndSquarePopulation) {
     EXPECT_EQ(vc->AttrAt(45, 3), 12);
     EXPECT_EQ(vc->AttrAt(62, 3), 14);
 
-    square->SetType(8);
+    square.SetType(8);
     ShowTerrainField(45, 4, true, 12, 14, 6, 3);
     EXPECT_EQ(vc->Text(4, 45, 73), "Sector: ERROR ERROR icecream");
 }
 
 TEST(EarthMapFieldsTest, BunkerFieldLeavesNoStrayLetter) {
     con::ScopedVirtualConsole vc;
-    Bunker* bunker = SectorNumber(4)->GetBunker();
-    bunker->SetVisible(true);
+    Bunker& bunker = BunkerOf(4);
+    bunker.SetVisible(true);
     ShowBunkerField(2, 20, true, 12, 14, 4);
     EXPECT_EQ(vc->Text(20, 2, 29), "Bunker Placed:          Yes");
-    bunker->SetVisible(false);
+    bunker.SetVisible(false);
     ShowBunkerField(2, 20, true, 12, 14, 4);
     EXPECT_EQ(vc->Text(20, 2, 29), "Bunker Placed:          No ");
 }

@@ -13,7 +13,10 @@
 namespace {
 
 using testing_support::BunkerOf;
+using testing_support::ClearEarth;
 using testing_support::ForgetMessages;
+using testing_support::In;
+using testing_support::Out;
 using testing_support::Posted;
 using testing_support::PostedMessages;
 using testing_support::Ship;
@@ -39,8 +42,7 @@ bool RunDay(con::VirtualConsole& vc, std::vector<std::string>* screens = nullptr
             screens->push_back(line);
         }
     };
-    bool const ran = testing_support::RunScreen(
-        [] { EndDay(con::GetStdHandle(con::STD_INPUT_HANDLE), con::GetStdHandle(con::STD_OUTPUT_HANDLE)); });
+    bool const ran = testing_support::RunScreen([] { EndDay(In(), Out()); });
     vc.onWait = nullptr;
     return ran;
 }
@@ -51,17 +53,6 @@ void QuietDays(int days) {
     for (int i = 0; i < days; ++i) {
         ASSERT_TRUE(RunDay(*vc)) << "day " << Globals::GetDay() << " showed a screen";
         ForgetMessages();
-    }
-}
-
-// Empties every square of Earth.
-void ClearEarth() {
-    for (int number = 1; number <= Map::kSectors; ++number) {
-        for (int k = 0; k < Sector::kSquares; ++k) {
-            SubSector* square = Globals::GetMap()->GetSector(number, -1)->GetSubSector(k);
-            square->AddPopulation(-static_cast<int>(square->GetPopulation()));
-            square->AddMilitary(-static_cast<int>(square->GetMilitary()));
-        }
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "tests/screens/ScreenSnapshot.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/Engineering.h"
 #include "game/world/Globals.h"
@@ -10,35 +11,27 @@
 
 namespace {
 
+using testing_support::ExpectRoomMenu;
+using testing_support::In;
+using testing_support::MenuItemText;
+using testing_support::Out;
 using testing_support::RunScreen;
-
-constexpr con::Handle hIn = con::kInputHandle;
-constexpr con::Handle hOut = con::kOutputHandle;
+using testing_support::Ship;
 
 bool RunEngineering() {
-    return RunScreen([] { EngineeringMenu(hOut, hIn, DeckRoom::Engineering); });
+    return RunScreen([] { EngineeringMenu(Out(), In(), DeckRoom::Engineering); });
 }
-
-Mothership& Ship() { return *Globals::GetMothership(); }
 
 // Down three times to the shield switch.
 con::VirtualConsole& ToShields(con::VirtualConsole& vc) { return vc.Down().Down().Down(); }
 
-// The item texts as the menu shows them, items 1-5.
-std::string ItemText(con::VirtualConsole& vc, int item) { return vc.Text(4 * item, 43, 70); }
-
 TEST(Engineering, OpensOnTheFirstItemWithTheShieldsOff) {
     con::ScopedVirtualConsole vc;
     EXPECT_FALSE(RunEngineering());
-    EXPECT_EQ(ItemText(*vc, 1), "  Engineering Assignments  ");
-    EXPECT_EQ(ItemText(*vc, 2), "  View Completed Projects  ");
-    EXPECT_EQ(ItemText(*vc, 3), "  Chat with Scruggs        ");
-    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:OFF)     ");
-    EXPECT_EQ(ItemText(*vc, 5), "  Return to Main Deck      ");
-    EXPECT_EQ(vc->AttrAt(43, 4), 241);
-    for (int item = 2; item <= 5; ++item) {
-        EXPECT_EQ(vc->AttrAt(43, 4 * item), 31) << item;
-    }
+    char const* const items[] = {"  Engineering Assignments  ", "  View Completed Projects  ",
+                                 "  Chat with Scruggs        ", " Shields (Current:OFF)     ",
+                                 "  Return to Main Deck      "};
+    ExpectRoomMenu(*vc, items, 1);
     EXPECT_EQ(vc->Text(0, 21, 60), "Press Escape To Return To Previous Menu");
     EXPECT_EQ(vc->Text(24, 2, 21), "    FUEL: 150,000  ");
     EXPECT_EQ(vc->AttrAt(12, 24), 78);
@@ -52,7 +45,7 @@ TEST(Engineering, SwitchingOnAtFiftyOneLeavesOne) {
     EXPECT_EQ(Ship().GetFuel(), 1);
     EXPECT_TRUE(Ship().GetShields());
     EXPECT_FALSE(Globals::GetGameOver());
-    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:ON)      ");
+    EXPECT_EQ(MenuItemText(*vc, 4), " Shields (Current:ON)      ");
     EXPECT_EQ(vc->AttrAt(43, 16), 241);
     EXPECT_EQ(vc->Text(24, 12, 21), "1        ") << "the fuel field follows";
     EXPECT_EQ(vc->AttrAt(12, 24), 78);
@@ -90,7 +83,7 @@ TEST(Engineering, SwitchingOffIsFreeAndOnAgainCostsAgain) {
     EXPECT_FALSE(RunEngineering());
     EXPECT_EQ(Ship().GetFuel(), 950);
     EXPECT_FALSE(Ship().GetShields());
-    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:OFF)     ");
+    EXPECT_EQ(MenuItemText(*vc, 4), " Shields (Current:OFF)     ");
     EXPECT_EQ(vc->AttrAt(43, 16), 241);
 
     con::ScopedVirtualConsole again;
@@ -115,10 +108,10 @@ TEST(Engineering, TheFirstThreeItemsDoNothing) {
 TEST(Engineering, TheShieldSwitchIsPaintedAsTheFlagItIsGiven) {
     con::ScopedVirtualConsole vc;
     EngineeringItemShields(31, true);
-    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:ON)      ");
+    EXPECT_EQ(MenuItemText(*vc, 4), " Shields (Current:ON)      ");
     EXPECT_EQ(vc->AttrAt(43, 16), 31);
     EngineeringItemShields(241, false);
-    EXPECT_EQ(ItemText(*vc, 4), " Shields (Current:OFF)     ");
+    EXPECT_EQ(MenuItemText(*vc, 4), " Shields (Current:OFF)     ");
     EXPECT_EQ(vc->AttrAt(43, 16), 241);
     EXPECT_FALSE(Ship().GetShields()) << "painting switches nothing";
 }

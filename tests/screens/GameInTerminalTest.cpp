@@ -51,13 +51,12 @@ bool DottedFrameShown(Tmux const& tmux) {
     return true;
 }
 
-// A polling screen reads one key per pass and drops the rest, as a player's
-// keys come one at a time: each key is sent once the last one has shown.
-void PressDownTo(Tmux& tmux, int item) {
-    tmux.Keys({"Down"});
-    ASSERT_TRUE(tmux.WaitFor([&](std::string const&) { return HighlightedItem(tmux) == item; }))
-        << "item " << item << " highlighted\n"
-        << tmux.Text();
+// The title's runners never stop, so a key's effect is awaited without
+// waiting for a still pane.
+::testing::AssertionResult PressDownTo(Tmux& tmux, int item) {
+    return PressUntil(
+        tmux, "Down", [&](std::string const&) { return HighlightedItem(tmux) == item; },
+        "item " + std::to_string(item) + " highlighted");
 }
 
 TEST(GameInTerminal, TheTitleAppearsAndExitEndsWithStatusZeroAndTheTerminalGivenBack) {
@@ -73,7 +72,7 @@ TEST(GameInTerminal, TheTitleAppearsAndExitEndsWithStatusZeroAndTheTerminalGiven
                 << tmux.Text();
             EXPECT_EQ(tmux.Show("#{cursor_flag}"), "0") << "the cursor is hidden";
             for (int item = 2; item <= 5; ++item) {
-                PressDownTo(tmux, item);
+                ASSERT_TRUE(PressDownTo(tmux, item));
             }
             tmux.Keys({"Enter"});
         },
@@ -83,22 +82,10 @@ TEST(GameInTerminal, TheTitleAppearsAndExitEndsWithStatusZeroAndTheTerminalGiven
 TEST(GameInTerminal, NewGameShowsTheShipTheBridgeAndTheStatusBar) {
     REQUIRE_TMUX();
     Tmux tmux;
-    tmux.Start(GameCommand());
-    ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
-    ASSERT_TRUE(Press(tmux, "Enter", OnDeckAt(" NAVIGATION:"), "the main deck"));
+    ASSERT_TRUE(StartNewGame(tmux));
     EXPECT_EQ(tmux.Row(kDayRow).substr(0, 18), " DAY:    1 of 5500");
     EXPECT_TRUE(Shows(tmux.Text(), "SCIENTIFIC RESEARCH STATION")) << tmux.Text();
     EXPECT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station"));
-}
-
-// The deck's description header on row 19 names the highlighted room.
-void MoveToRoom(Tmux& tmux, char const* key, std::string const& header) {
-    tmux.Keys({key});
-    ASSERT_TRUE(tmux.WaitFor([&](std::string const& text) {
-        return Tmux::RowOf(text, 19).starts_with(header);
-    })) << header
-        << "\n"
-        << tmux.Text();
 }
 
 TEST(GameInTerminal, TheCargoHoldListsArtifactsNamedByTheDataFile) {
@@ -108,30 +95,21 @@ TEST(GameInTerminal, TheCargoHoldListsArtifactsNamedByTheDataFile) {
     ASSERT_FALSE(name.empty());
 
     Tmux tmux;
-    tmux.Start(GameCommand());
-    ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
-    tmux.Keys({"Enter"});
-    ASSERT_TRUE(tmux.WaitForText(" NAVIGATION:")) << tmux.Text();
-    MoveToRoom(tmux, "Right", " RESEARCH:");
-    MoveToRoom(tmux, "Right", " CARGO:");
-    tmux.Keys({"Enter"});
-    ASSERT_TRUE(tmux.WaitForText("View your Artifacts")) << tmux.Text();
-    EXPECT_NE(tmux.Text().find("Visit The Incinerator"), std::string::npos);
+    ASSERT_TRUE(StartNewGame(tmux));
+    ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station"));
+    ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" CARGO:"), "the cargo hold"));
+    ASSERT_TRUE(Press(tmux, "Enter", MenuWith(tmux, "View your Artifacts", 1), "the cargo hold's menu"));
+    EXPECT_TRUE(Shows(tmux.Text(), "Visit The Incinerator"));
 
-    tmux.Keys({"Enter"});
-    ASSERT_TRUE(tmux.WaitForText("Total Artifacts: 5")) << tmux.Text();
+    ASSERT_TRUE(Press(tmux, "Enter", Showing("Total Artifacts: 5"), "the artifacts"));
     std::string const text = tmux.Text();
     for (int row = 3; row < 8; ++row) {
         EXPECT_TRUE(Tmux::RowOf(text, row).starts_with("  " + name + " ")) << row << "\n" << text;
     }
     EXPECT_TRUE(Tmux::RowOf(text, 8).starts_with("   ")) << "five artifacts on the first visit\n" << text;
 
-    tmux.Keys({"Escape"});
-    ASSERT_TRUE(tmux.WaitForText("Visit The Incinerator")) << tmux.Text();
-    tmux.Keys({"Escape"});
-    ASSERT_TRUE(tmux.WaitFor([](std::string const& t) { return Tmux::RowOf(t, 19).starts_with(" CARGO:"); }))
-        << "back on the deck, the cargo hold highlighted\n"
-        << tmux.Text();
+    ASSERT_TRUE(Press(tmux, "Escape", Showing("Visit The Incinerator"), "the cargo hold's menu again"));
+    ASSERT_TRUE(Press(tmux, "Escape", OnDeckAt(" CARGO:"), "back on the deck, the cargo hold highlighted"));
 }
 
 }  // namespace

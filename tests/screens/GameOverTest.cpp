@@ -12,11 +12,10 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
 using Screen = void (*)(con::Handle, con::Handle);
 using Portrait = void (*)(int, int);
-
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
 
 struct Line {
     int x;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/GroundCampaign.h"
@@ -12,12 +13,11 @@
 
 namespace {
 
+using testing_support::BuildBunker;
+using testing_support::In;
+using testing_support::Out;
 using testing_support::RunScreen;
-
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
-
-Sector* SectorNumber(int n) { return Globals::GetMap()->GetSector(n, -1); }
+using testing_support::SectorOf;
 
 void RunStatus() {
     ASSERT_TRUE(RunScreen([] { GroundCampaignStatus(Out(), In(), DeckRoom::Navigation); }));
@@ -79,7 +79,7 @@ TEST(GroundSectorViewTest, LeavesAtOnceOnAConsoleThatCannotBeRead) {
 
 TEST(GroundStatusTest, OpensOnSectorOneWithBunkersInYellowAndItsFields) {
     con::ScopedVirtualConsole vc;
-    SectorNumber(9)->GetBunker()->SetVisible(true);
+    BuildBunker(9);
     vc->Escape();
     RunStatus();
     EXPECT_EQ(vc->AttrAt(0, 0), 48);
@@ -97,7 +97,7 @@ TEST(GroundStatusTest, OpensOnSectorOneWithBunkersInYellowAndItsFields) {
 
 TEST(GroundStatusTest, ArrowsMoveTheHighlightAndWhitenTheLetters) {
     con::ScopedVirtualConsole vc;
-    SectorNumber(6)->GetBunker()->SetVisible(true);
+    BuildBunker(6);
     vc->Left().Right().Up().Escape();  // 1 -> 6 -> 1 -> 19
     RunStatus();
     EXPECT_EQ(BoxFrame(*vc, 19), 12);
@@ -109,7 +109,7 @@ TEST(GroundStatusTest, ArrowsMoveTheHighlightAndWhitenTheLetters) {
 
 TEST(GroundStatusTest, SpaceMapsTheSectorAndShowsItsPopulation) {
     con::ScopedVirtualConsole vc;
-    Sector* sector = SectorNumber(2);
+    Sector* sector = &SectorOf(2);
     int const everyone = static_cast<int>(sector->GetPopulation(true));
     ASSERT_GT(everyone, 0);
     vc->Right().Space().Escape();
@@ -117,7 +117,7 @@ TEST(GroundStatusTest, SpaceMapsTheSectorAndShowsItsPopulation) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_TRUE(sector->GetSubSector(i, -1)->GetVisible()) << i;
     }
-    EXPECT_TRUE(!SectorNumber(1)->GetSubSector(0, -1)->GetVisible());
+    EXPECT_TRUE(!SectorOf(1).GetSubSector(0, -1)->GetVisible());
     std::string shown = vc->Text(19, 26, 39);
     std::erase(shown, ',');
     std::erase(shown, ' ');
@@ -138,10 +138,10 @@ TEST(GroundStatusTest, SpaceMapsTheSectorAndShowsItsPopulation) {
 
 TEST(GroundStatusTest, SectorViewMapsTheSquareOnEnterAndReturnsToSectorOne) {
     con::ScopedVirtualConsole vc;
-    Sector* sector = SectorNumber(8);
+    Sector* sector = &SectorOf(8);
     SubSector* square = sector->GetSubSector(6, -1);
     square->SetType(SubSector::kRubble);
-    SectorNumber(8)->GetBunker()->SetVisible(true);
+    BuildBunker(8);
     // To sector 8, into its view, to square 6, Enter, back out.
     vc->Right().Down().Enter();
     vc->Right().Right().Down();
@@ -159,7 +159,7 @@ TEST(GroundStatusTest, SectorViewMapsTheSquareOnEnterAndReturnsToSectorOne) {
 
 TEST(SectorViewTest, TilesBunkerMarkerAndSquareFields) {
     con::ScopedVirtualConsole vc;
-    Sector* sector = SectorNumber(3);
+    Sector* sector = &SectorOf(3);
     Bunker* bunker = sector->GetBunker();
     bunker->SetVisible(true);
     bunker->SetSubSector(9);
@@ -187,7 +187,7 @@ TEST(SectorViewTest, TilesBunkerMarkerAndSquareFields) {
 
 TEST(SectorViewTest, EnterRedrawsTheTileOverTheMarkerAndFieldsLeaveNoTrace) {
     con::ScopedVirtualConsole vc;
-    Sector* sector = SectorNumber(5);
+    Sector* sector = &SectorOf(5);
     Bunker* bunker = sector->GetBunker();
     bunker->SetVisible(true);
     bunker->SetSubSector(1);

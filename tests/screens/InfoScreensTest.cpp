@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "tests/support/ScreenHarness.h"
+
 #include "game/screens/InfoScreens.h"
 #include "platform/VirtualConsole.h"
 
 namespace {
+
+using testing_support::Out;
 
 TEST(InfoScreens, Instructions) {
     con::ScopedVirtualConsole vc;
@@ -68,7 +72,7 @@ TEST(InfoScreens, LoadNotImplemented) {
 TEST(InfoScreens, BlankScreenPaintsTheTopRowAndSideBars) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
-    ShowBlankScreen(con::kOutputHandle, 78);
+    ShowBlankScreen(Out(), 78);
     for (int x = 0; x < 80; ++x) {
         EXPECT_EQ(vc->AttrAt(x, 0), 78);
         EXPECT_EQ(vc->ByteAt(x, 0), ' ');

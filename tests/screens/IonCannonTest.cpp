@@ -6,6 +6,7 @@
 
 #include "tests/screens/ScreenSnapshot.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/IonCannon.h"
 #include "game/world/Globals.h"
@@ -13,31 +14,22 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
+using testing_support::PlaceShipAbove;
 using testing_support::RunScreen;
+using testing_support::Ship;
+using testing_support::SquareOf;
 
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
-
-Mothership* Ship() { return Globals::GetMothership(); }
 MessageQueue* Messages() { return Globals::GetMessages(); }
 
-void PlaceShipAbove(int sector) {
-    Ship()->SetDestination(sector);
-    Ship()->Travel();
-    ASSERT_EQ(Ship()->GetLocation(), sector);
-}
-
-SubSector* Square(int sector, int index) {
-    return Globals::GetMap()->GetSector(sector, -1)->GetSubSector(index, -1);
-}
-
-void Populate(SubSector* square, int landType, bool mapped) {
-    square->SetType(landType);
-    square->AddPopulation(12000 - static_cast<int>(square->GetPopulation()));
-    square->AddMilitary(3000 - static_cast<int>(square->GetMilitary()));
-    square->AddExtra(7 - static_cast<int>(square->GetExtra()));
+void Populate(SubSector& square, int landType, bool mapped) {
+    square.SetType(landType);
+    square.AddPopulation(12000 - static_cast<int>(square.GetPopulation()));
+    square.AddMilitary(3000 - static_cast<int>(square.GetMilitary()));
+    square.AddExtra(7 - static_cast<int>(square.GetExtra()));
     if (mapped) {
-        square->SetVisible();
+        square.SetVisible();
     }
 }
 
@@ -103,7 +95,7 @@ std::string DarkShades(int n) {
 
 TEST(IonCannonTest, InOrbitTheCannonIsRefusedAndNothingChanges) {
     con::ScopedVirtualConsole vc;
-    int const fuel = Ship()->GetFuel();
+    int const fuel = Ship().GetFuel();
     vc->Type("x");
     EXPECT_TRUE(RunCannon());
     EXPECT_EQ(vc->Text(10, 10, 37), "You are currently in orbit.");
@@ -113,7 +105,7 @@ TEST(IonCannonTest, InOrbitTheCannonIsRefusedAndNothingChanges) {
     EXPECT_EQ(vc->AttrAt(10, 10), 14);
     EXPECT_EQ(vc->AttrAt(5, 14), 15);
     EXPECT_EQ(vc->AttrAt(0, 0), 48);
-    EXPECT_EQ(Ship()->GetFuel(), fuel);
+    EXPECT_EQ(Ship().GetFuel(), fuel);
     EXPECT_EQ(Messages()->GetTotal(), 0);
     EXPECT_FALSE(Globals::GetGameOver());
 }
@@ -121,26 +113,26 @@ TEST(IonCannonTest, InOrbitTheCannonIsRefusedAndNothingChanges) {
 TEST(IonCannonTest, AShotAtAnUnmappedSquareLevelsItAndChargesFuel) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(4);
-    SubSector* square = Square(4, 6);
+    SubSector& square = SquareOf(4, 6);
     Populate(square, SubSector::kCity, false);
-    ASSERT_EQ(Ship()->GetFuel(), 140000);
+    ASSERT_EQ(Ship().GetFuel(), 140000);
     std::vector<std::string> waits;
     vc->onWait = [&waits](con::VirtualConsole& v) { waits.push_back(v.Text(22, 3, 80)); };
     // Square 6: Right, Right, Down. Fire, yes, a key after the shot, then leave.
     vc->Right().Right().Down().Enter().Type("y").Type("x").Escape();
     EXPECT_TRUE(RunCannon());
 
-    EXPECT_EQ(square->GetType(), SubSector::kRubble);
-    EXPECT_TRUE(square->GetVisible());
-    EXPECT_EQ(square->GetPopulation(), 0);
-    EXPECT_EQ(square->GetMilitary(), 0);
-    EXPECT_EQ(square->GetExtra(), 0);
+    EXPECT_EQ(square.GetType(), SubSector::kRubble);
+    EXPECT_TRUE(square.GetVisible());
+    EXPECT_EQ(square.GetPopulation(), 0);
+    EXPECT_EQ(square.GetMilitary(), 0);
+    EXPECT_EQ(square.GetExtra(), 0);
     ASSERT_EQ(Messages()->GetTotal(), 1);
     EXPECT_EQ(FirstReport(),
               "A SubSector of an unknown land type in Sector O has been leveled by your Ion Cannon. "
               "Whatever was there before isn't there now.");
     EXPECT_EQ(Messages()->GetNode(0)->message.GetType(), 4);
-    EXPECT_EQ(Ship()->GetFuel(), 90000);
+    EXPECT_EQ(Ship().GetFuel(), 90000);
     EXPECT_EQ(vc->Text(24, 12, 21), "90,000   ");
 
     // At the wait after the shot: the feed went back to stars, the fire completed.
@@ -164,7 +156,7 @@ TEST(IonCannonTest, AShotAtAnUnmappedSquareLevelsItAndChargesFuel) {
 TEST(IonCannonTest, ASecondShotOnTheSameSquareIsReportedAsAlreadyDestroyed) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(1);
-    SubSector* square = Square(1, 0);
+    SubSector& square = SquareOf(1, 0);
     Populate(square, SubSector::kFarmLand, true);
     vc->Enter().Type("y").Type("x");
     vc->Enter().Left().Enter().Type("x").Escape();  // the second answer by Left and Enter
@@ -179,9 +171,9 @@ TEST(IonCannonTest, ASecondShotOnTheSameSquareIsReportedAsAlreadyDestroyed) {
         "A SubSector that has already been destroyed by your hands in Sector I has been given a lethal dose "
         "of destruction from the Ion Cannon.");
     EXPECT_EQ(again.size(), 134u);  // the longest report, whole
-    EXPECT_EQ(square->GetPopulation(), 0);
-    EXPECT_EQ(square->GetMilitary(), 0);
-    EXPECT_EQ(Ship()->GetFuel(), 140000 - 2 * 50000);
+    EXPECT_EQ(square.GetPopulation(), 0);
+    EXPECT_EQ(square.GetMilitary(), 0);
+    EXPECT_EQ(Ship().GetFuel(), 140000 - 2 * 50000);
 }
 
 TEST(IonCannonTest, ReportsByLandTypeFitTheirBuffer) {
@@ -214,11 +206,11 @@ TEST(IonCannonTest, ReportsByLandTypeFitTheirBuffer) {
 TEST(IonCannonTest, FuelOfExactlyOneShotEndsTheGame) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(10);
-    Ship()->SetFuel(50000);
+    Ship().SetFuel(50000);
     // Fire, yes, a key after the shot, a key for the game-over screen: the screen ends by itself.
     vc->Enter().Type("Y").Type("x").Type("x");
     EXPECT_TRUE(RunCannon());
-    EXPECT_EQ(Ship()->GetFuel(), 0);
+    EXPECT_EQ(Ship().GetFuel(), 0);
     EXPECT_TRUE(Globals::GetGameOver());
     EXPECT_EQ(Messages()->GetTotal(), 1);  // the report stays for no morning
     EXPECT_NE(vc->Dump().find("AT LEAST YA WENT OUT WITH A BANG!"), std::string::npos);
@@ -227,10 +219,10 @@ TEST(IonCannonTest, FuelOfExactlyOneShotEndsTheGame) {
 TEST(IonCannonTest, OneFuelAboveAShotLeavesOneAndPlayGoesOn) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(10);
-    Ship()->SetFuel(50001);
+    Ship().SetFuel(50001);
     vc->Enter().Type("y").Type("x");
     EXPECT_FALSE(RunCannon());  // still on the cannon's screen
-    EXPECT_EQ(Ship()->GetFuel(), 1);
+    EXPECT_EQ(Ship().GetFuel(), 1);
     EXPECT_FALSE(Globals::GetGameOver());
     EXPECT_EQ(vc->Text(24, 12, 21), "1        ");
 }
@@ -238,7 +230,7 @@ TEST(IonCannonTest, OneFuelAboveAShotLeavesOneAndPlayGoesOn) {
 TEST(IonCannonTest, AnsweringNoWipesThePromptAndChangesNothing) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(2);
-    int const fuel = Ship()->GetFuel();
+    int const fuel = Ship().GetFuel();
     std::vector<std::string> prompts;
     vc->onWait = [&prompts](con::VirtualConsole& v) {
         prompts.push_back(v.Text(10, 45, 61) + v.Text(11, 44, 54));
@@ -250,7 +242,7 @@ TEST(IonCannonTest, AnsweringNoWipesThePromptAndChangesNothing) {
     EXPECT_EQ(vc->Text(10, 45, 61), std::string(16, ' '));
     EXPECT_EQ(vc->Text(11, 44, 54), std::string(10, ' '));
     EXPECT_EQ(vc->AttrAt(45, 10), 15);
-    EXPECT_EQ(Ship()->GetFuel(), fuel);
+    EXPECT_EQ(Ship().GetFuel(), fuel);
     EXPECT_EQ(Messages()->GetTotal(), 0);
     EXPECT_EQ(vc->AttrAt(2, 6), 12);  // the cursor stays on square 4
 }
@@ -284,7 +276,7 @@ TEST(IonCannonTest, SpaceAddsFuelAndTheStatusBarShowsIt) {
     PlaceShipAbove(3);
     vc->Space().Space().Escape();
     EXPECT_TRUE(RunCannon());
-    EXPECT_EQ(Ship()->GetFuel(), 140000 + 200000);
+    EXPECT_EQ(Ship().GetFuel(), 140000 + 200000);
     EXPECT_EQ(vc->Text(24, 12, 21), "340,000  ");
     EXPECT_EQ(vc->AttrAt(12, 24), 48);
 }
@@ -292,8 +284,8 @@ TEST(IonCannonTest, SpaceAddsFuelAndTheStatusBarShowsIt) {
 TEST(IonCannonTest, FieldsAreBlankedBeforeEachRedraw) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(5);
-    Populate(Square(5, 0), SubSector::kWasteland, true);
-    Populate(Square(5, 1), SubSector::kCity, true);
+    Populate(SquareOf(5, 0), SubSector::kWasteland, true);
+    Populate(SquareOf(5, 1), SubSector::kCity, true);
     vc->Right().Escape();
     EXPECT_TRUE(RunCannon());
     EXPECT_EQ(vc->Text(2, 45, 77), "Sector: City                    ");
@@ -306,7 +298,7 @@ TEST(IonCannonTest, FieldsAreBlankedBeforeEachRedraw) {
 TEST(IonCannonSequenceTest, LiveFeedFrameByFrame) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(3);
-    Populate(Square(3, 5), SubSector::kDesert, true);
+    Populate(SquareOf(3, 5), SubSector::kDesert, true);
     std::vector<Frame> frames;
     RecordFrames(*vc, frames);
     vc->Type("x");
@@ -365,10 +357,10 @@ TEST(IonCannonSequenceTest, LiveFeedFrameByFrame) {
 TEST(IonCannonSequenceTest, OnlySquareFiveOfSectorOneShowsTheCitysMark) {
     auto const markShown = [](int sector) {
         con::ScopedVirtualConsole vc;
-        Populate(Square(sector, 5), SubSector::kCity, true);
-        Ship()->SetDestination(sector);
-        while (Ship()->GetLocation() != sector) {
-            Ship()->Travel();
+        Populate(SquareOf(sector, 5), SubSector::kCity, true);
+        Ship().SetDestination(sector);
+        while (Ship().GetLocation() != sector) {
+            Ship().Travel();
         }
         std::vector<Frame> frames;
         RecordFrames(*vc, frames);
@@ -384,7 +376,7 @@ TEST(IonCannonSequenceTest, OnlySquareFiveOfSectorOneShowsTheCitysMark) {
 TEST(IonCannonSequenceTest, NoVisualFrameByFrame) {
     con::ScopedVirtualConsole vc;
     PlaceShipAbove(24);
-    Populate(Square(24, 15), SubSector::kMountains, false);
+    Populate(SquareOf(24, 15), SubSector::kMountains, false);
     std::vector<Frame> frames;
     RecordFrames(*vc, frames);
     vc->Type("x");
@@ -407,7 +399,7 @@ TEST(IonCannonSequenceTest, NoVisualFrameByFrame) {
     EXPECT_NE(frames[100].chargeLine.find("<<FIRE IN PROGRESS>>"), std::string::npos);
     // The blast grows over the question mark at square 15's tile (33, 17).
     ExpectBlastGrows(frames, 100, 5, 33, 17);
-    EXPECT_EQ(Square(24, 15)->GetType(), SubSector::kRubble);
+    EXPECT_EQ(SquareOf(24, 15).GetType(), SubSector::kRubble);
     EXPECT_EQ(FirstReport(),
               "A SubSector of an unknown land type in Sector K has been leveled by your Ion Cannon. "
               "Whatever was there before isn't there now.");

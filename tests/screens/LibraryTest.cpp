@@ -14,26 +14,18 @@
 namespace {
 
 using testing_support::Dock;
+using testing_support::ExpectRoomMenu;
+using testing_support::In;
+using testing_support::Out;
 using testing_support::Ship;
 
 char const* const kItems[] = {"  Interglactanet           ", "  End Turn Factor 6        ",
                               "  Personel Bios            ", "  Summon Crew Member       ",
                               "  Return to Main Deck      "};
 
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
-
 // Runs the library until its key script is used up; true when the player left it.
 bool Library() {
     return testing_support::RunScreen([] { LibraryMenu(Out(), In(), DeckRoom::Library); });
-}
-
-// The five items with their texts, `selected` highlighted.
-void ExpectMenu(con::VirtualConsole& vc, int selected) {
-    for (int item = 1; item <= 5; ++item) {
-        EXPECT_EQ(vc.Text(4 * item, 43, 70), kItems[item - 1]) << "item " << item;
-        EXPECT_EQ(vc.AttrAt(43, 4 * item), item == selected ? 241 : 31) << "item " << item;
-    }
 }
 
 // The room's frame: a blank hint line and side bars in 78, and the status bar.
@@ -71,19 +63,19 @@ TEST(Library, OpensWithTheFirstItemHighlightedAndTheArrowsWrap) {
     con::ScopedVirtualConsole vc;
     EXPECT_FALSE(Library());
     ExpectLibraryFrame(*vc);
-    ExpectMenu(*vc, 1);
+    ExpectRoomMenu(*vc, kItems, 1);
     EXPECT_EQ(vc->ByteAt(38, 3), 220) << "the bar's half block";
     EXPECT_EQ(vc->AttrAt(38, 3), 4);
 
     vc->Up();
     EXPECT_FALSE(Library());
-    ExpectMenu(*vc, 5);
+    ExpectRoomMenu(*vc, kItems, 5);
     vc->Up().Up().Down().Down().Down();
     EXPECT_FALSE(Library());
-    ExpectMenu(*vc, 2);
+    ExpectRoomMenu(*vc, kItems, 2);
     vc->Up().Down();
     EXPECT_FALSE(Library());
-    ExpectMenu(*vc, 1);  // Down from the last item
+    ExpectRoomMenu(*vc, kItems, 1);  // Down from the last item
 }
 
 TEST(Library, EscapeOrReturnLeavesAndTheOtherItemsDoNothing) {
@@ -101,7 +93,7 @@ TEST(Library, EscapeOrReturnLeavesAndTheOtherItemsDoNothing) {
 
     vc->Enter().Down().Down().Down().Enter();
     EXPECT_FALSE(Library());
-    ExpectMenu(*vc, 4);
+    ExpectRoomMenu(*vc, kItems, 4);
     EXPECT_EQ(Globals::GetDay(), 1);
 }
 
@@ -130,12 +122,12 @@ TEST(Library, NoRedrawsTheLibraryOnEndTurn) {
     vc->Down().Enter().Type("n");
     EXPECT_FALSE(Library());
     ExpectLibraryFrame(*vc);
-    ExpectMenu(*vc, 2);
+    ExpectRoomMenu(*vc, kItems, 2);
     EXPECT_EQ(vc->Text(10, 35, 43), std::string(8, ' '));
 
     vc->Down().Enter().Left().Right().Enter();
     EXPECT_FALSE(Library()) << "Enter on a highlighted No";
-    ExpectMenu(*vc, 2);
+    ExpectRoomMenu(*vc, kItems, 2);
     EXPECT_EQ(Globals::GetDay(), 1);
 }
 
@@ -266,7 +258,7 @@ TEST(Library, PersonelBiosShowsKryptalBetweenTwoRulesAndReturnsOnAnyKey) {
     vc->Down().Down().Enter().Left();
     EXPECT_FALSE(Library());
     ExpectLibraryFrame(*vc);
-    ExpectMenu(*vc, 3);
+    ExpectRoomMenu(*vc, kItems, 3);
 }
 
 }  // namespace

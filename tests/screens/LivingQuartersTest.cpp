@@ -7,6 +7,7 @@
 
 #include "tests/screens/ScreenSnapshot.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/art/LivingQuartersArt.h"
 #include "game/screens/LivingQuarters.h"
@@ -16,12 +17,14 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
+using testing_support::ShipMember;
+using testing_support::ShipMemberName;
+
 // Picked-up members and the focused column's title: blue on yellow.
 constexpr int kPicked = 225;
 constexpr int kLit = 241;
-
-con::Handle Out() { return con::GetStdHandle(con::STD_OUTPUT_HANDLE); }
-con::Handle In() { return con::GetStdHandle(con::STD_INPUT_HANDLE); }
 
 bool Quarters() {
     return testing_support::RunScreen([] { LivingQuartersMenu(Out(), In(), DeckRoom::Living); });
@@ -34,19 +37,7 @@ bool Jobs() {
 }
 
 CrewQueue& Crew_() { return *Globals::GetMothership()->GetCrewQueue(); }
-Crew& Member(int index) { return Crew_().GetCrewNode(index)->crew; }
-std::string NameOf(int index) {
-    char name[Crew::kNameSize];
-    Member(index).GetName(name);
-    return name;
-}
-std::vector<std::string> CrewNames() {
-    std::vector<std::string> names;
-    for (int i = 0; i < Crew_().GetTotal(); ++i) {
-        names.push_back(NameOf(i));
-    }
-    return names;
-}
+std::vector<std::string> CrewNames() { return testing_support::Names(Crew_()); }
 
 struct Column {
     int x;
@@ -75,7 +66,7 @@ std::vector<std::string> Window(con::VirtualConsole const& vc, int column) {
 std::vector<std::string> NamesAt(std::vector<int> const& indices) {
     std::vector<std::string> names;
     for (int index : indices) {
-        names.push_back(index < 0 ? "" : NameOf(index));
+        names.push_back(index < 0 ? "" : ShipMemberName(index));
     }
     return names;
 }
@@ -133,7 +124,7 @@ TEST(LivingQuartersJobs, TheStartingCrewInItsColumnsWithinTheFrame) {
     EXPECT_EQ(vc->Text(17, 50, 51), "▬");
     // The release of the Enter that opened the screen already brought the
     // card of the member under the cursor.
-    EXPECT_EQ(CardName(*vc), OnCard(NameOf(0)));
+    EXPECT_EQ(CardName(*vc), OnCard(ShipMemberName(0)));
     EXPECT_EQ(vc->AttrAt(3, 1), 2) << "the frame is green";
     EXPECT_EQ(vc->AttrAt(76, 22), 2);
     EXPECT_EQ(vc->Text(0, 21, 61), "Press Escape To Return To Previous Menu ");
@@ -172,7 +163,7 @@ TEST(LivingQuartersJobs, TheCardFollowsTheCursor) {
     con::ScopedVirtualConsole vc;
     vc->Down().Down();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(CardName(*vc), OnCard(NameOf(2)));
+    EXPECT_EQ(CardName(*vc), OnCard(ShipMemberName(2)));
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 2), kLit);
     EXPECT_EQ(vc->Text(21, 4, 38), "JOB: Researching new technologies.");
 }
@@ -182,8 +173,8 @@ TEST(LivingQuartersJobs, DownSwapsThePickedMemberWithTheOneBelow) {
     std::vector<std::string> const before = CrewNames();
     vc->Enter().Down();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(0), before[1]);
-    EXPECT_EQ(NameOf(1), before[0]);
+    EXPECT_EQ(ShipMemberName(0), before[1]);
+    EXPECT_EQ(ShipMemberName(1), before[0]);
     EXPECT_EQ(Shown(*vc, kResearchColumn, 0), before[1]);
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 0), 15);
     EXPECT_EQ(Shown(*vc, kResearchColumn, 1), before[0]) << "still picked, one row down";
@@ -195,11 +186,11 @@ TEST(LivingQuartersJobs, UpCarriesItBackAndEnterPutsItDownUnderTheCursor) {
     std::vector<std::string> const before = CrewNames();
     vc->Down().Enter().Up().Enter();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(0), before[1]);
-    EXPECT_EQ(NameOf(1), before[0]);
+    EXPECT_EQ(ShipMemberName(0), before[1]);
+    EXPECT_EQ(ShipMemberName(1), before[0]);
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 0), kLit);
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 1), 15);
-    EXPECT_EQ(Member(0).GetJob(), JOB_RESEARCH);
+    EXPECT_EQ(ShipMember(0).GetJob(), JOB_RESEARCH);
 }
 
 TEST(LivingQuartersJobs, CarryingAMemberDownPastTheWindowScrollsIt) {
@@ -208,11 +199,11 @@ TEST(LivingQuartersJobs, CarryingAMemberDownPastTheWindowScrollsIt) {
     vc->Down().Down().Down().Down().Down().Down().Down().Down().Down().Down().Down().Down().Down();  // row 13
     vc->Enter().Down().Down();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(15), before[13]);
+    EXPECT_EQ(ShipMemberName(15), before[13]);
     EXPECT_EQ(Shown(*vc, kResearchColumn, 13), before[13])
         << "the window moved, the member stays on the last row";
     EXPECT_EQ(ShownColour(*vc, kResearchColumn, 13), kPicked);
-    EXPECT_EQ(Shown(*vc, kResearchColumn, 0), NameOf(2));
+    EXPECT_EQ(Shown(*vc, kResearchColumn, 0), ShipMemberName(2));
 }
 
 TEST(LivingQuartersJobs, UpOnTheFirstAndDownOnTheLastAreIgnored) {
@@ -238,8 +229,8 @@ TEST(LivingQuartersJobs, RightFromTheTopGoesToTheHeadOfMaintenance) {
     // Carry the second researcher up to the top first, so the move is seen.
     vc->Down().Enter().Up().Right();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(0), before[1]) << "at the head of the crew list";
-    EXPECT_EQ(Member(0).GetJob(), JOB_REPAIR_SHIP);
+    EXPECT_EQ(ShipMemberName(0), before[1]) << "at the head of the crew list";
+    EXPECT_EQ(ShipMember(0).GetJob(), JOB_REPAIR_SHIP);
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 0), before[1]);
     EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 0), kPicked) << "still picked";
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 1), before[25]);
@@ -260,8 +251,8 @@ TEST(LivingQuartersJobs, RightBelowAShortColumnGoesToItsEndAndTheCursorFollows) 
     }
     vc->Enter().Right();
     EXPECT_FALSE(Jobs());
-    ASSERT_EQ(NameOf(kStartCrew - 1), before[10]) << "at the end of the crew list";
-    EXPECT_EQ(Member(kStartCrew - 1).GetJob(), JOB_REPAIR_SHIP);
+    ASSERT_EQ(ShipMemberName(kStartCrew - 1), before[10]) << "at the end of the crew list";
+    EXPECT_EQ(ShipMember(kStartCrew - 1).GetJob(), JOB_REPAIR_SHIP);
     EXPECT_EQ(Window(*vc, kMaintenanceColumn), NamesAt(Rows(Span(24, 9))));
     EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 8), kPicked) << "picked on the row it shows on";
     EXPECT_EQ(Shown(*vc, kResearchColumn, 10), before[11]);
@@ -290,7 +281,7 @@ TEST(LivingQuartersJobs, RightInTheMiddleLandsOnTheCursorRow) {
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 3), before[3]);
     EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 3), kPicked);
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 4), before[28]);
-    EXPECT_EQ(NameOf(27), before[3]) << "in front of the member it landed on";
+    EXPECT_EQ(ShipMemberName(27), before[3]) << "in front of the member it landed on";
 }
 
 TEST(LivingQuartersJobs, LeftFromResearchGoesRoundToOther) {
@@ -298,8 +289,8 @@ TEST(LivingQuartersJobs, LeftFromResearchGoesRoundToOther) {
     std::vector<std::string> const before = CrewNames();
     vc->Enter().Left();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(0), before[0]);
-    EXPECT_EQ(Member(0).GetJob(), JOB_IDLE);
+    EXPECT_EQ(ShipMemberName(0), before[0]);
+    EXPECT_EQ(ShipMember(0).GetJob(), JOB_IDLE);
     EXPECT_EQ(Shown(*vc, kOtherColumn, 0), before[0]);
     EXPECT_EQ(ShownColour(*vc, kOtherColumn, 0), kPicked);
     EXPECT_EQ(Shown(*vc, kOtherColumn, 1), before[20]);
@@ -313,7 +304,7 @@ TEST(LivingQuartersJobs, CarriedRoundTheColumnsAndBack) {
     vc->Enter().Left().Left().Left().Escape().Escape();
     EXPECT_TRUE(Jobs());
     EXPECT_EQ(CrewNames(), before);
-    EXPECT_EQ(Member(0).GetJob(), JOB_RESEARCH);
+    EXPECT_EQ(ShipMember(0).GetJob(), JOB_RESEARCH);
 }
 
 TEST(LivingQuartersJobs, MovingTheLastMemberOutOfAColumnEmptiesIt) {
@@ -322,12 +313,12 @@ TEST(LivingQuartersJobs, MovingTheLastMemberOutOfAColumnEmptiesIt) {
     crew.KillAllCrew();
     ASSERT_TRUE(crew.enqueue(RACE_POVOLNIAN, false));
     ASSERT_TRUE(crew.enqueue(RACE_MAKO, false));
-    std::string const researcher = NameOf(0);
+    std::string const researcher = ShipMemberName(0);
     vc->Enter().Right().Enter().Right();
     EXPECT_FALSE(Jobs());
     EXPECT_EQ(Window(*vc, kResearchColumn), std::vector<std::string>(kJobColumnVisible, ""));
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 0), researcher);
-    EXPECT_EQ(Member(0).GetJob(), JOB_REPAIR_SHIP);
+    EXPECT_EQ(ShipMember(0).GetJob(), JOB_REPAIR_SHIP);
     // Browsing skips the empty column: Right from MAINTENANCE goes nowhere.
     EXPECT_EQ(vc->AttrAt(28, 2), kPicked);
     EXPECT_EQ(vc->AttrAt(4, 2), 15);
@@ -336,7 +327,7 @@ TEST(LivingQuartersJobs, MovingTheLastMemberOutOfAColumnEmptiesIt) {
 TEST(LivingQuartersJobs, WithEveryoneInResearchLeftAndRightStayThere) {
     con::ScopedVirtualConsole vc;
     for (int i = 0; i < Crew_().GetTotal(); ++i) {
-        Member(i).SetJob(JOB_RESEARCH);
+        ShipMember(i).SetJob(JOB_RESEARCH);
     }
     vc->Right().Left().Right().Down();
     EXPECT_FALSE(Jobs());
@@ -348,7 +339,7 @@ TEST(LivingQuartersJobs, WithEveryoneInResearchLeftAndRightStayThere) {
 TEST(LivingQuartersJobs, OnlyColumnsWithMembersAreDrawnAsTheScreenOpens) {
     con::ScopedVirtualConsole vc;
     for (int i = 0; i < Crew_().GetTotal(); ++i) {
-        Member(i).SetJob(i < 20 ? JOB_RESEARCH : JOB_IDLE);
+        ShipMember(i).SetJob(i < 20 ? JOB_RESEARCH : JOB_IDLE);
     }
     vc->Fill('#', 7);
     EXPECT_FALSE(Jobs());
@@ -376,7 +367,7 @@ TEST(LivingQuartersJobs, LeavingAColumnScrolledToItsEndBringsItsWindowUpARow) {
     }
     vc->Enter().Right();
     EXPECT_FALSE(Jobs());
-    EXPECT_EQ(NameOf(kStartCrew - 1), before[19]) << "to the end of the list: MAINTENANCE is short";
+    EXPECT_EQ(ShipMemberName(kStartCrew - 1), before[19]) << "to the end of the list: MAINTENANCE is short";
     EXPECT_EQ(Window(*vc, kResearchColumn), NamesAt(Span(5, 14))) << "researchers 5 to 18";
     EXPECT_EQ(Shown(*vc, kMaintenanceColumn, 8), before[19]);
     EXPECT_EQ(ShownColour(*vc, kMaintenanceColumn, 8), kPicked);
@@ -430,8 +421,8 @@ using Identity = std::tuple<std::string, int, bool, int, int, int, int, int>;
 std::vector<Identity> CrewSet() {
     std::vector<Identity> set;
     for (int i = 0; i < Crew_().GetTotal(); ++i) {
-        Crew const& m = Member(i);
-        set.emplace_back(NameOf(i), m.GetRace(), m.GetMorF(), m.GetPerformance(), m.GetNavigation(),
+        Crew const& m = ShipMember(i);
+        set.emplace_back(ShipMemberName(i), m.GetRace(), m.GetMorF(), m.GetPerformance(), m.GetNavigation(),
                          m.GetMaintenance(), m.GetResearch(), m.GetMilitary());
     }
     std::sort(set.begin(), set.end());
@@ -467,7 +458,7 @@ TEST(LivingQuartersMenu, NoKeySequenceLosesOrDuplicatesCrew) {
         Quarters();
         ASSERT_EQ(CrewSet(), before) << "seed " << seed;
         for (int i = 0; i < Crew_().GetTotal(); ++i) {
-            Job const job = Member(i).GetJob();
+            Job const job = ShipMember(i).GetJob();
             EXPECT_TRUE(job == JOB_RESEARCH || job == JOB_REPAIR_SHIP || job == JOB_IDLE || job == JOB_GUNNER)
                 << "seed " << seed << " member " << i << " job " << job;
         }

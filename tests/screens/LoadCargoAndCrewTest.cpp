@@ -10,21 +10,11 @@ namespace {
 using namespace dock_test;
 
 bool Load() {
-    return Play([] { LoadCargoAndCrew(Out(), In()); });
+    return RunScreen([] { LoadCargoAndCrew(Out(), In()); });
 }
 
-// The title of the column that has the keys is lit.
-int LitTitle(con::VirtualConsole& vc) {
-    int const columns[] = {4, 19, 37, 57};
-    int lit = -1;
-    for (int i = 0; i < 4; ++i) {
-        if (vc.AttrAt(columns[i], 2) == 225) {
-            EXPECT_EQ(lit, -1) << "one title lit";
-            lit = i;
-        }
-    }
-    return lit;
-}
+// LOCATION, AIRCRAFT, CREW and ONBOARD.
+constexpr int kTitleColumns[] = {4, 19, 37, 57};
 
 TEST(LoadCargoAndCrew, FourColumnsUnderTheirTitles) {
     con::ScopedVirtualConsole vc;
@@ -37,7 +27,7 @@ TEST(LoadCargoAndCrew, FourColumnsUnderTheirTitles) {
               "║ LOCATION ║   ║ AIRCRAFT ║      ║   CREW   ║        ║ ONBOARD  ║         \n"
               "╠══════════╩═══╬══════════╩══════╬══════════╩════════╬══════════╩════════╗");
     EXPECT_EQ(vc->AttrAt(3, 1), 2);
-    EXPECT_EQ(LitTitle(*vc), 0);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 0);
     EXPECT_EQ(vc->Picture(4, 4, 13, 4),
               "Mothership   \n"
               "Bunker L     \n"
@@ -57,7 +47,7 @@ TEST(LoadCargoAndCrew, AMemberGoesAboardFirstAndComesBackFirst) {
     int const crew = Ship().GetCrewQueue()->GetTotal();
     vc->Enter().Enter().Down().Enter();
     Load();
-    EXPECT_EQ(LitTitle(*vc), 2);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 2);
     ASSERT_EQ(saucer.GetCrewQueue()->GetTotal(), 1);
     EXPECT_EQ(Names(*saucer.GetCrewQueue())[0], second);
     EXPECT_EQ(Ship().GetCrewQueue()->GetTotal(), crew - 1);
@@ -66,7 +56,7 @@ TEST(LoadCargoAndCrew, AMemberGoesAboardFirstAndComesBackFirst) {
     ASSERT_TRUE(saucer.GetCrewQueue()->enqueue(RACE_MAKO, true));  // a second one aboard, after it
     vc->Enter().Enter().Right().Enter();
     Load();
-    EXPECT_EQ(LitTitle(*vc), 3);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 3);
     EXPECT_EQ(Names(*Ship().GetCrewQueue())[0], second) << "back at the head of the ship's list";
     EXPECT_EQ(saucer.GetCrewQueue()->GetTotal(), 1);
     EXPECT_EQ(Ship().GetCrewQueue()->GetTotal(), crew);
@@ -91,7 +81,7 @@ TEST(LoadCargoAndCrew, AFullShipRefusesAMemberComingOffWhoStaysAboard) {
     Census const before = TakeCensus();
     vc->Enter().Enter().Right().Enter();
     Load();
-    EXPECT_EQ(LitTitle(*vc), 3);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 3);
     EXPECT_EQ(Docked(0).GetCrewQueue()->GetTotal(), 1);
     EXPECT_EQ(TakeCensus(), before);
 }
@@ -109,16 +99,16 @@ TEST(LoadCargoAndCrew, PlaceholderRowsAreShownButNeverActedOn) {
     Load();
     EXPECT_EQ(vc->Text(4, 19, 32), "No Ships Here");
     EXPECT_EQ(vc->Text(4, 37, 49), "No Crew Here");
-    EXPECT_EQ(LitTitle(*vc), 0) << "a place without craft cannot be entered";
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 0) << "a place without craft cannot be entered";
 
     // From the barge straight to its crew, then Right to the empty place's
     // crew column, where Enter finds no one.
     vc->Down().Down().Enter().Enter();
     Load();
-    EXPECT_EQ(LitTitle(*vc), 3);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 3);
     vc->Down().Down().Enter().Enter().Right().Enter();
     Load();
-    EXPECT_EQ(LitTitle(*vc), 2);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 2);
     EXPECT_EQ(vc->Text(4, 37, 49), "No Crew Here");
     EXPECT_EQ(TakeCensus(), before) << "the move back happened before: undo it";
 }
@@ -132,7 +122,7 @@ TEST(LoadCargoAndCrew, MovingTheLocationResetsTheCraftCursorAndEscapeBlanksOnboa
     vc->Enter().Down().Escape();
     Load();
     EXPECT_EQ(vc->Text(4, 57, 75), std::string(18, ' '));
-    EXPECT_EQ(LitTitle(*vc), 0);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 0);
     vc->Enter().Down().Left().Enter();
     Load();
     EXPECT_EQ(vc->AttrAt(19, 4), 241) << "back on the first craft";

@@ -17,10 +17,9 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
 using testing_support::RunScreen;
-
-constexpr con::Handle hIn = con::kInputHandle;
-constexpr con::Handle hOut = con::kOutputHandle;
 
 // The top-left corner of a room's tag: painted in the tag's colour.
 std::pair<int, int> TagCorner(DeckRoom room) {
@@ -71,7 +70,7 @@ DeckRoom RoomReachedBy(DeckRoom room, uint16_t key) {
     EndingRooms rooms;
     Globals::SetGameOver(false);
     vc->Press(key).Enter();
-    bool const returned = RunScreen([&] { MainDeck(hIn, hOut, room); });
+    bool const returned = RunScreen([&] { MainDeck(In(), Out(), room); });
     EXPECT_TRUE(returned) << "the game ended in the room, so the deck returns";
     EXPECT_EQ(rooms.entered.size(), 1u);
     return rooms.entered.empty() ? static_cast<DeckRoom>(-1) : rooms.entered.front();
@@ -119,9 +118,9 @@ TEST_F(MainDeckLoop, EveryArrowFromEveryRoomLeadsWhereTheDeckPlanSays) {
 
 TEST_F(MainDeckLoop, FromTheTitleTheBridgeIsHighlightedAndDescribedOverTheStatusBar) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 15);
     EXPECT_EQ(vc->Text(19, 0, 12), " NAVIGATION:");
@@ -133,9 +132,9 @@ TEST_F(MainDeckLoop, FromTheTitleTheBridgeIsHighlightedAndDescribedOverTheStatus
 
 TEST_F(MainDeckLoop, AMoveRepaintsTheOldTagWhiteAndTheNewOneYellowOnce) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Right();  // its release follows: it must not move on to the cargo hold
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 15);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Cargo), 15);
@@ -145,11 +144,11 @@ TEST_F(MainDeckLoop, AMoveRepaintsTheOldTagWhiteAndTheNewOneYellowOnce) {
 TEST_F(MainDeckLoop, ReleasesAndOtherKeysDoNothing) {
     con::ScopedVirtualConsole vc;
     EndingRooms rooms;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     con::KeyRecord rightUp{con::KEY_EVENT, false, con::VK_RIGHT, 0};
     con::KeyRecord enterUp{con::KEY_EVENT, false, con::VK_RETURN, 13};
     vc->Record(rightUp).Record(enterUp).Type("x ").Escape().PageDown();
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
     EXPECT_TRUE(rooms.entered.empty());
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 15);
@@ -170,9 +169,9 @@ TEST_F(MainDeckLoop, EnteringBlinksTheTagFrameByFrameThenRunsTheRoomWithTheTagLe
         clockInRoom = vc->NowMs();
         Globals::SetGameOver(true);
     });
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Enter();
-    EXPECT_TRUE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Cargo); }));
+    EXPECT_TRUE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Cargo); }));
     std::vector<std::pair<uint64_t, uint16_t>> const expected = {{0, 12},   {80, 14},  {160, 12}, {240, 14},
                                                                  {320, 12}, {400, 14}, {480, 12}};
     EXPECT_EQ(frames, expected);
@@ -187,9 +186,9 @@ TEST_F(MainDeckLoop, AfterARoomTheShipIsRedrawnAsTheShieldsNowShow) {
         vc->Fill('#', 7);
         Globals::GetMothership()->ToggleShields();
     });
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Right().Down().Right().Enter().Idle(1);  // by research and the library to engineering
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
     ASSERT_TRUE(Globals::GetMothership()->GetShields());
     for (int y = 0; y < kShipPictureRows; ++y) {
         for (int x = 0; x < 80; ++x) {
@@ -203,7 +202,7 @@ TEST_F(MainDeckLoop, AfterARoomTheShipIsRedrawnAsTheShieldsNowShow) {
     EXPECT_EQ(vc->Text(24, 6, 12), "FUEL: ") << "the status bar is back";
 
     vc->Enter().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Engineering); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Engineering); }));
     EXPECT_FALSE(Globals::GetMothership()->GetShields());
     EXPECT_EQ(vc->AttrAt(5, 9), 15) << "the plain ship again";
 }
@@ -214,9 +213,9 @@ TEST_F(MainDeckLoop, ARoomThatEndsTheGameLeadsBackWithoutRedrawingTheShip) {
         vc->Fill('#', 7);
         Globals::SetGameOver(true);
     });
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Enter().Idle(5);
-    EXPECT_TRUE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
+    EXPECT_TRUE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
     EXPECT_EQ(vc->ScriptLeft(), 1u) << "the deck returned at once";
     ScreenSnapshot const screen(*vc);
     for (std::size_t i = 0; i < screen.bytes.size(); ++i) {
@@ -227,18 +226,18 @@ TEST_F(MainDeckLoop, ARoomThatEndsTheGameLeadsBackWithoutRedrawingTheShip) {
 
 TEST_F(MainDeckLoop, TheFreighterJoinsThePictureAndIsReachedFromTheLibrary) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Down().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 14) << "Down leads nowhere while the freighter is away";
     EXPECT_EQ(vc->Text(16, 3, 22), std::string(19, ' '));
 
     FreighterArrives();
-    DrawMothership(hOut);
+    DrawMothership(Out());
     EXPECT_EQ(vc->Text(16, 3, 22), "║ SUPER FREIGHTER ║");
     EXPECT_EQ(vc->AttrAt(3, 16), 15);
     vc->Down().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::Library); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
     EXPECT_EQ(TagColour(*vc, DeckRoom::SuperFreighter), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 15);
     EXPECT_EQ(vc->Text(19, 0, 17), " SUPER FREIGHTER:");
@@ -256,9 +255,9 @@ TEST_F(MainDeckLoop, TheFreighterRoomShowsNothingOnceTheFreighterHasGone) {
             Globals::TickSuperFreighter();
         }
     });
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Enter().Idle(1).Up().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, DeckRoom::SuperFreighter); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::SuperFreighter); }));
     EXPECT_EQ(entered, std::vector<DeckRoom>{DeckRoom::SuperFreighter});
     EXPECT_EQ(vc->Picture(3, 15, 19, 3),
               std::string(19, ' ') + "\n" + std::string(19, ' ') + "\n" + std::string(19, ' '))
@@ -272,9 +271,9 @@ TEST_F(MainDeckLoop, TheFreighterRoomShowsNothingOnceTheFreighterHasGone) {
 
 TEST_F(MainDeckLoop, ARoomNumberOffThePlanStartsOnTheBridge) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Right();
-    EXPECT_FALSE(RunScreen([] { MainDeck(hIn, hOut, static_cast<DeckRoom>(12)); }));
+    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), static_cast<DeckRoom>(12)); }));
     EXPECT_EQ(vc->Text(19, 0, 10), " RESEARCH:");
 }
 

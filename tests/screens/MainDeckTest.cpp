@@ -2,6 +2,7 @@
 #include <string>
 
 #include "tests/screens/ScreenSnapshot.h"
+#include "tests/support/ScreenHarness.h"
 
 #include "game/art/ShipArt.h"
 #include "game/screens/MainDeck.h"
@@ -10,10 +11,12 @@
 
 namespace {
 
+using testing_support::Out;
+
 TEST(ShipPicture, PlainPictureInWhiteWithTheCursorHidden) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 78);
-    DrawShipPicture(con::kOutputHandle, false, false);
+    DrawShipPicture(Out(), false, false);
     for (int y = 0; y < kShipPictureRows; ++y) {
         for (int x = 0; x < 80; ++x) {
             ASSERT_EQ(vc->ByteAt(x, y), static_cast<uint8_t>(ShipPictureRow(false, y)[x])) << x << "," << y;
@@ -29,7 +32,7 @@ TEST(ShipPicture, PlainPictureInWhiteWithTheCursorHidden) {
 
 TEST(ShipPicture, ATagDrawnInWhiteOverThePlainPictureChangesNothing) {
     con::ScopedVirtualConsole vc;
-    DrawShipPicture(con::kOutputHandle, false, false);
+    DrawShipPicture(Out(), false, false);
     ScreenSnapshot const picture(*vc);
     for (int room = 0; room < 7; ++room) {
         DrawRoomTag(static_cast<DeckRoom>(room), 15);
@@ -46,7 +49,7 @@ TEST(ShipPicture, ATagDrawnInWhiteOverThePlainPictureChangesNothing) {
 
 TEST(ShipPicture, TheFreighterInOrbitStandsInTheLowerLeftCorner) {
     con::ScopedVirtualConsole vc;
-    DrawShipPicture(con::kOutputHandle, false, true);
+    DrawShipPicture(Out(), false, true);
     EXPECT_EQ(vc->Picture(3, 15, 19, 3),
               "╔═════════════════╗\n"
               "║ SUPER FREIGHTER ║\n"
@@ -56,7 +59,7 @@ TEST(ShipPicture, TheFreighterInOrbitStandsInTheLowerLeftCorner) {
 
 TEST(ShipPicture, ShieldsShowAGreenHullWithWhiteRooms) {
     con::ScopedVirtualConsole vc;
-    DrawShipPicture(con::kOutputHandle, true, false);
+    DrawShipPicture(Out(), true, false);
     EXPECT_EQ(vc->Text(7, 14, 46), "║ SCIENTIFIC RESEARCH STATION  ║");
     EXPECT_EQ(vc->AttrAt(14, 7), 15) << "room tags in white";
     EXPECT_EQ(vc->AttrAt(5, 9), 10) << "the hull in green";
@@ -64,7 +67,7 @@ TEST(ShipPicture, ShieldsShowAGreenHullWithWhiteRooms) {
     EXPECT_EQ(vc->AttrAt(18, 9), 10);
     // Apart from colours, the shielded ship with its tags looks like the plain one.
     ScreenSnapshot const shielded(*vc);
-    DrawShipPicture(con::kOutputHandle, false, false);
+    DrawShipPicture(Out(), false, false);
     EXPECT_EQ(ScreenSnapshot(*vc).bytes, shielded.bytes);
 }
 

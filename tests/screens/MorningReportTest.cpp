@@ -10,6 +10,9 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
+
 constexpr int kCountColumn = 46;  // right after the greeting's first part
 
 // Each case starts from an empty queue, even when cases share a process.
@@ -27,9 +30,7 @@ void Post(int n) {
 
 // Runs the report until its key script is used up; true when it returned by itself.
 bool Report() {
-    return testing_support::RunScreen([] {
-        MorningMessages(con::GetStdHandle(con::STD_OUTPUT_HANDLE), con::GetStdHandle(con::STD_INPUT_HANDLE));
-    });
+    return testing_support::RunScreen([] { MorningMessages(Out(), In()); });
 }
 
 // The message shown in each of the six places of the page, "" for an empty place.

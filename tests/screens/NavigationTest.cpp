@@ -2,6 +2,7 @@
 #include <string>
 
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/EarthMapWidgets.h"
 #include "game/screens/Navigation.h"
@@ -10,23 +11,16 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
+using testing_support::PlaceShipAbove;
 using testing_support::RunScreen;
 
 constexpr int kMapX = 15;
 constexpr int kMapY = 1;
 
 void RunNavigation() {
-    ASSERT_TRUE(RunScreen([] {
-        NavigateMothership(con::GetStdHandle(con::STD_OUTPUT_HANDLE),
-                           con::GetStdHandle(con::STD_INPUT_HANDLE), DeckRoom::Navigation);
-    }));
-}
-
-void PlaceShipAbove(int sector) {
-    Mothership* ship = Globals::GetMothership();
-    ship->SetDestination(sector);
-    ship->Travel();
-    ASSERT_EQ(ship->GetLocation(), sector);
+    ASSERT_TRUE(RunScreen([] { NavigateMothership(Out(), In(), DeckRoom::Navigation); }));
 }
 
 int BoxFrame(con::VirtualConsole& vc, int sector) {

@@ -11,10 +11,9 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
 using testing_support::RunScreen;
-
-constexpr con::Handle hIn = con::kInputHandle;
-constexpr con::Handle hOut = con::kOutputHandle;
 
 TechBase& Tech(char const* id) { return *Globals::GetTechs()->FindTech(id); }
 
@@ -39,11 +38,11 @@ void KeepResearchers(int researchers) {
 }
 
 bool RunAssignments() {
-    return RunScreen([] { ResearchAssignments(hOut, hIn); });
+    return RunScreen([] { ResearchAssignments(Out(), In()); });
 }
 
 bool RunMenu() {
-    return RunScreen([] { ResearchMenu(hOut, hIn, DeckRoom::Research); });
+    return RunScreen([] { ResearchMenu(Out(), In(), DeckRoom::Research); });
 }
 
 // The names column as the player reads it, rows 4 to 4 + rows - 1.

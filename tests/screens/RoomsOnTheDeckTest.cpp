@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/MainDeck.h"
 #include "game/screens/ResearchStation.h"
@@ -12,16 +13,14 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
 using testing_support::RunScreen;
-
-constexpr con::Handle hIn = con::kInputHandle;
-constexpr con::Handle hOut = con::kOutputHandle;
+using testing_support::Ship;
 
 bool RunDeck(DeckRoom room) {
-    return RunScreen([room] { MainDeck(hIn, hOut, room); });
+    return RunScreen([room] { MainDeck(In(), Out(), room); });
 }
-
-Mothership& Ship() { return *Globals::GetMothership(); }
 
 TEST(FreighterFromTheDeck, InOrbitOnlyWhileItsCountdownIsZeroOrBelow) {
     EXPECT_FALSE(FreighterPresent()) << "30 days away at the start";
@@ -54,7 +53,7 @@ TEST(FreighterFromTheDeck, TheShuttleBringsTheCaptainBackToTheShip) {
         Globals::TickSuperFreighter();
     }
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     // Down to the freighter's tag, in, Right to the showroom and back, then
     // the shuttle.
     vc->Down().Enter().Idle(2).Right().Idle(2).Left().Idle(2).Enter().Idle(2);
@@ -67,7 +66,7 @@ TEST(FreighterFromTheDeck, TheShuttleBringsTheCaptainBackToTheShip) {
 
 TEST(EngineeringFromTheDeck, TheShieldedShipOnReturn) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Enter().Down().Down().Down().Enter().Escape().Idle(2);
     EXPECT_FALSE(RunDeck(DeckRoom::Engineering));
     EXPECT_TRUE(Ship().GetShields());
@@ -79,7 +78,7 @@ TEST(EngineeringFromTheDeck, TheShieldedShipOnReturn) {
 
 TEST(ResearchFromTheDeck, ATechnologyCompletedStaysCompleted) {
     con::ScopedVirtualConsole vc;
-    DrawMothership(hOut);
+    DrawMothership(Out());
     vc->Enter().Enter().Down().Right().Enter().Escape().Escape().Idle(2);
     EXPECT_FALSE(RunDeck(DeckRoom::Research));
     EXPECT_TRUE(Globals::GetTechs()->FindTech("B1")->GetResearched());

@@ -26,7 +26,7 @@ bool Capsule(con::VirtualConsole& vc, Held* held = nullptr) {
             *held = {Ship().GetCrewQueue()->GetTotal(), Ship().GetFood(), Ship().GetMaterials()};
         };
     }
-    bool const left = Play([] { LaunchSpaceCapsule(Out(), In()); });
+    bool const left = RunScreen([] { LaunchSpaceCapsule(Out(), In()); });
     vc.onWait = nullptr;
     return left;
 }
@@ -50,15 +50,8 @@ void Load(con::VirtualConsole& vc, int field, int value) {
     }
 }
 
-int LitTitle(con::VirtualConsole& vc) {
-    int const columns[] = {4, 27, 50};
-    for (int i = 0; i < 3; ++i) {
-        if (vc.AttrAt(columns[i], 2) == 225) {
-            return i;
-        }
-    }
-    return -1;
-}
+// CREW, ONBOARD and CARGO.
+constexpr int kTitleColumns[] = {4, 27, 50};
 
 TEST(SpaceCapsule, OpensOnTheShipsCrewWithTheFirstMembersCard) {
     con::ScopedVirtualConsole vc;
@@ -71,7 +64,7 @@ TEST(SpaceCapsule, OpensOnTheShipsCrewWithTheFirstMembersCard) {
               "║M0                   ■║                      ║Food:      00000          ║\n"
               "║M1                   ░║                      ║Materials: 00000          ║\n"
               "║M2                   ░║                      ╠══════════════════════════╝");
-    EXPECT_EQ(LitTitle(*vc), 0);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 0);
     EXPECT_EQ(vc->Text(10, 52, 70), "Select Destination");
     EXPECT_EQ(vc->Text(19, 4, 12), "NAME: M0");
 }
@@ -81,7 +74,7 @@ TEST(SpaceCapsule, WithNoCrewAboardTheShipNoCardAndAnyKeyGoesToCargo) {
     Ship().GetCrewQueue()->KillAllCrew();
     vc->Escape();
     EXPECT_FALSE(Capsule(*vc)) << "Escape counts as Left";
-    EXPECT_EQ(LitTitle(*vc), 2);
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 2);
     EXPECT_EQ(vc->Text(19, 4, 76), std::string(72, ' ')) << "no card of a missing member";
     EXPECT_EQ(vc->AttrAt(50, 4), 241) << "Food: is the panel's cursor";
 }
@@ -180,7 +173,7 @@ TEST(SpaceCapsule, LeftOutOfThePanelPutsOnlyTheStockLabelsBack) {
     con::ScopedVirtualConsole vc;
     vc->Left().Down().Down().Left();  // the panel, down to Select Destination, and out
     Capsule(*vc);
-    EXPECT_EQ(LitTitle(*vc), 0) << "the capsule is empty: back to the ship's crew";
+    EXPECT_EQ(LitTitle(*vc, kTitleColumns), 0) << "the capsule is empty: back to the ship's crew";
     EXPECT_EQ(vc->AttrAt(4, 8), 241) << "on the row of the field left, the fifth";
     EXPECT_EQ(vc->AttrAt(50, 4), 15);
     EXPECT_EQ(vc->AttrAt(50, 5), 15);
@@ -290,17 +283,17 @@ TEST(BunkerSitePicker, TakesMappedMountainsDesertRubbleAndRuinsOnly) {
     Globals::GetMap()->GetSector(6, -1)->GetSubSector(0, -1)->SetType(SubSector::kDesert);  // unmapped
     vc->Enter().Right().Enter().Right().Enter().Right().Enter();
     int site = -2;
-    EXPECT_TRUE(Play([&] { site = SelectBunkerSite(Out(), In(), 6); }));
+    EXPECT_TRUE(RunScreen([&] { site = SelectBunkerSite(Out(), In(), 6); }));
     EXPECT_EQ(site, 3);
     EXPECT_EQ(vc->Text(0, 20, 63), "SELECT A PERMENANT LOCATION FOR THIS BUNKER");
     EXPECT_EQ(vc->Text(2, 45, 59), "Sector: Desert");
     vc->Escape();
-    Play([&] { site = SelectBunkerSite(Out(), In(), 6); });
+    RunScreen([&] { site = SelectBunkerSite(Out(), In(), 6); });
     EXPECT_EQ(site, -1);
     for (int land : {SubSector::kMountains, SubSector::kRubble, 8}) {
         MapSquare(6, 0, land);
         vc->Enter();
-        Play([&] { site = SelectBunkerSite(Out(), In(), 6); });
+        RunScreen([&] { site = SelectBunkerSite(Out(), In(), 6); });
         EXPECT_EQ(site, 0) << "land " << land;
     }
 }
@@ -313,7 +306,7 @@ TEST(BunkerSitePicker, ABuiltBunkersSquareBecomesKnownAndShowsTheBunker) {
     site.SetType(SubSector::kMountains);
     ASSERT_FALSE(site.GetVisible());
     vc->Escape();
-    Play([] { SelectBunkerSite(Out(), In(), 6); });
+    RunScreen([] { SelectBunkerSite(Out(), In(), 6); });
     EXPECT_TRUE(site.GetVisible());
     // Square 5's cell starts at (13, 7): the bunker stands at (19, 9), on the
     // tile the cell was drawn with, the unknown square's.
@@ -332,12 +325,12 @@ TEST(CapsuleTargetPicker, ASectorWithASiteReturnsAtOnceAndTheDockChoosesNothing)
     vc->Enter().Down().Right().Enter();
     int site = -1;
     int sector = -1;
-    EXPECT_TRUE(Play([&] { sector = SelectCapsuleTarget(Out(), In(), &site); }));
+    EXPECT_TRUE(RunScreen([&] { sector = SelectCapsuleTarget(Out(), In(), &site); }));
     EXPECT_EQ(sector, 4);
     EXPECT_EQ(site, 7);
     vc->Down().Enter().Escape();  // sector 3 has no site yet: its grid, left with Escape
     site = 11;
-    EXPECT_TRUE(Play([&] { sector = SelectCapsuleTarget(Out(), In(), &site); }));
+    EXPECT_TRUE(RunScreen([&] { sector = SelectCapsuleTarget(Out(), In(), &site); }));
     EXPECT_EQ(sector, 0);
     EXPECT_EQ(site, 11) << "untouched";
 }
@@ -379,7 +372,7 @@ TEST(CraftSectorPicker, CountsTheFirstSectorsCraftAndNamesThePlaceUnderTheCursor
     vc->onWait = [&places](con::VirtualConsole& v) { places.push_back(v.Text(20, 3, 27)); };
     vc->Right().Right().Up().Enter();
     int chosen = -2;
-    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_TRUE(RunScreen([&] { chosen = ChooseCraftSector(Out(), In()); }));
     EXPECT_EQ(chosen, 0) << "the DOCK box stands for the ship";
     EXPECT_EQ(vc->Text(0, 12, 47), "CHOOSE A SECTOR CONTAINING AIRCRAFT");
     EXPECT_EQ(vc->Picture(49, 18, 26, 4),
@@ -398,10 +391,10 @@ TEST(CraftSectorPicker, CountsTheFirstSectorsCraftAndNamesThePlaceUnderTheCursor
     EXPECT_EQ(vc->AttrAt(15, 1), 2) << "sector 1 plain again";
 
     vc->Down().Enter();
-    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_TRUE(RunScreen([&] { chosen = ChooseCraftSector(Out(), In()); }));
     EXPECT_EQ(chosen, 7);
     vc->Escape();
-    EXPECT_TRUE(Play([&] { chosen = ChooseCraftSector(Out(), In()); }));
+    EXPECT_TRUE(RunScreen([&] { chosen = ChooseCraftSector(Out(), In()); }));
     EXPECT_EQ(chosen, -1);
 }
 

@@ -16,17 +16,16 @@
 
 namespace {
 
+using testing_support::In;
+using testing_support::Out;
 using testing_support::RunScreen;
 using Cell = std::pair<int, int>;
-
-constexpr con::Handle hIn = con::kInputHandle;
-constexpr con::Handle hOut = con::kOutputHandle;
 
 // Runs the title until its script is used up; the loop ends at the first
 // poll after that.
 bool RunTitle(con::VirtualConsole& vc) {
     vc.pollsAfterScript = 0;
-    return RunScreen([] { MainMenu(hIn, hOut); });
+    return RunScreen([] { MainMenu(In(), Out()); });
 }
 
 // The screen just before each scripted entry is taken, by the number of

@@ -13,14 +13,16 @@
 #include "tests/support/Tmux.h"
 
 #include "platform/Cp437.h"
+#include "platform/TerminalConsole.h"
 
 namespace testing_support {
 
 using ScreenTest = std::function<bool(std::string const&)>;
 
-// A shell command line that starts the game in its data folder.
-inline std::string GameCommand() {
-    return "sh -c " + Quote("cd " + Quote(MOTHERSHIP_DATA_DIR) + " && exec " + Quote(MOTHERSHIP_BINARY));
+// A shell command line that starts the game in `folder`: its data folder, or
+// another to see how it does without its files.
+inline std::string GameCommand(std::string const& folder = MOTHERSHIP_DATA_DIR) {
+    return "sh -c " + Quote("cd " + Quote(folder) + " && exec " + Quote(MOTHERSHIP_BINARY));
 }
 
 inline bool TitleShown(std::string const& text) {
@@ -32,15 +34,16 @@ inline bool TitleShown(std::string const& text) {
     return true;
 }
 
-// Cells [x, x + width) of a row of the pane, glyphs joined.
+// Cells [x, x + width) of a row of the pane, glyphs joined; a cell the
+// capture left out (blanks at a row's end) counts as a blank.
 inline std::string CellText(Pane const& pane, int row, int x, int width) {
     std::string out;
     if (row < 0 || static_cast<std::size_t>(row) >= pane.size()) {
         return out;
     }
     std::vector<PaneCell> const& cells = pane[static_cast<std::size_t>(row)];
-    for (int i = x; i < x + width && i >= 0 && static_cast<std::size_t>(i) < cells.size(); ++i) {
-        out += cells[static_cast<std::size_t>(i)].glyph;
+    for (int i = x; i < x + width && i >= 0; ++i) {
+        out += static_cast<std::size_t>(i) < cells.size() ? cells[static_cast<std::size_t>(i)].glyph : " ";
     }
     return out;
 }
@@ -49,19 +52,67 @@ inline bool Shows(std::string const& text, std::string const& wanted) {
     return text.find(wanted) != std::string::npos;
 }
 
-// Sends one tmux key and waits until the pane passes `ready` and then stays
-// still, so that the screen has reached the pane whole; a failure names the
-// step and shows the pane.
-inline ::testing::AssertionResult Press(Tmux const& tmux, std::string const& key, ScreenTest const& ready,
-                                        std::string const& what) {
-    tmux.Keys({key});
+// The pane shows `wanted` somewhere.
+inline ScreenTest Showing(std::string const& wanted) {
+    return [wanted](std::string const& text) { return Shows(text, wanted); };
+}
+
+// Row `row` of the pane begins with `start`.
+inline ScreenTest RowStartsWith(int row, std::string const& start) {
+    return [row, start](std::string const& text) { return Tmux::RowOf(text, row).starts_with(start); };
+}
+
+// The cell at (x, y) shows in a console colour (background x 16 +
+// foreground) as the terminal draws it: a lit column title (225), a
+// highlighted row or item (241).
+inline ScreenTest LitAt(Tmux const& tmux, int x, int y, int consoleColour) {
+    return [&tmux, x, y, consoleColour](std::string const&) {
+        Pane const pane = tmux.Cells();
+        if (y < 0 || static_cast<std::size_t>(y) >= pane.size() || x < 0 ||
+            static_cast<std::size_t>(x) >= pane[static_cast<std::size_t>(y)].size()) {
+            return false;
+        }
+        PaneCell const& cell = pane[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+        return cell.foreground == con::AnsiColour(consoleColour & 15) &&
+               cell.background == con::AnsiColour(consoleColour >> 4);
+    };
+}
+
+// Waits until the pane passes `ready` and then stays still, so that the
+// screen has reached the pane whole; a failure names the screen and shows the
+// pane.
+inline ::testing::AssertionResult AwaitScreen(Tmux const& tmux, ScreenTest const& ready,
+                                              std::string const& what) {
     if (!tmux.WaitFor(ready)) {
-        return ::testing::AssertionFailure() << key << " did not lead to " << what << "\n" << tmux.Text();
+        return ::testing::AssertionFailure() << "no " << what << "\n" << tmux.Text();
     }
     if (!tmux.WaitUntilStill() || !ready(tmux.Text())) {
         return ::testing::AssertionFailure() << what << " did not stay\n" << tmux.Text();
     }
     return ::testing::AssertionSuccess();
+}
+
+// Sends one tmux key and waits until the pane passes `ready`, and no more:
+// for screens that never stand still (the title's running dots, the cannon's
+// charge).
+inline ::testing::AssertionResult PressUntil(Tmux const& tmux, std::string const& key,
+                                             ScreenTest const& ready, std::string const& what) {
+    tmux.Keys({key});
+    if (!tmux.WaitFor(ready)) {
+        return ::testing::AssertionFailure() << key << " did not lead to " << what << "\n" << tmux.Text();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Sends one tmux key and waits until the pane passes `ready` and then stays
+// still, so that the screen has reached the pane whole; a failure names the
+// step and shows the pane. The game's screens read one key at a time and
+// throw away what else was typed meanwhile, so the next key goes in only
+// after this.
+inline ::testing::AssertionResult Press(Tmux const& tmux, std::string const& key, ScreenTest const& ready,
+                                        std::string const& what) {
+    ::testing::AssertionResult const shown = PressUntil(tmux, key, ready, what);
+    return shown ? AwaitScreen(tmux, ready, what) : shown;
 }
 
 // ---- The main deck -------------------------------------------------------------
@@ -75,7 +126,7 @@ constexpr int kStockRow = 24;
 inline ScreenTest OnDeckAt(std::string const& header) {
     return [header](std::string const& text) {
         return Tmux::RowOf(text, kDeckHeaderRow).starts_with(header) &&
-               Tmux::RowOf(text, kStockRow).find("FOOD:") != std::string::npos;
+               Shows(Tmux::RowOf(text, kStockRow), "FOOD:");
     };
 }
 
@@ -102,10 +153,10 @@ inline std::string DayText(int day) {
     return " DAY:" + std::string(5 - number.size(), ' ') + number + " of 5500";
 }
 
-// Starts the game and chooses NEW GAME: the ship on the main deck, the bridge
-// highlighted.
-inline ::testing::AssertionResult StartNewGame(Tmux& tmux) {
-    tmux.Start(GameCommand());
+// Starts the game (in its data folder unless told otherwise) and chooses NEW
+// GAME: the ship on the main deck, the bridge highlighted.
+inline ::testing::AssertionResult StartNewGame(Tmux& tmux, std::string const& folder = MOTHERSHIP_DATA_DIR) {
+    tmux.Start(GameCommand(folder));
     if (!tmux.WaitFor(TitleShown)) {
         return ::testing::AssertionFailure() << "no title\n" << tmux.Text();
     }
@@ -150,6 +201,31 @@ inline ::testing::AssertionResult HighlightMenuItem(Tmux const& tmux, int item) 
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// From the main deck with a room highlighted: into its menu (`firstItem` is
+// the text of its first item), item `item` highlighted and chosen; the screen
+// it leads to passes `ready`.
+inline ::testing::AssertionResult ChooseInRoom(Tmux const& tmux, std::string const& firstItem, int item,
+                                               ScreenTest const& ready, std::string const& what) {
+    ::testing::AssertionResult step = Press(tmux, "Enter", MenuWith(tmux, firstItem, 1), "the room's menu");
+    if (step) {
+        step = HighlightMenuItem(tmux, item);
+    }
+    return step ? Press(tmux, "Enter", ready, what) : step;
+}
+
+// ---- The bridge -------------------------------------------------------------------------
+
+inline bool NavigationShown(std::string const& text) {
+    return Shows(text, "Highlighted Selection") && Shows(text, "Mothership's Destination") &&
+           Shows(text, "Fuel Req:");
+}
+
+// The Super Ion Cannon's square grid and the fields beside it ("Sector: ???"
+// for a square not mapped).
+inline bool SquareGridShown(std::string const& text) {
+    return Shows(text, "Known Enemy Pop:") && Shows(text, "╚═════════╩");
 }
 
 // ---- The end of the day -------------------------------------------------------------
@@ -250,6 +326,17 @@ inline ::testing::AssertionResult EndTheDay(Tmux const& tmux, int newDay, std::s
     return Press(tmux, "Escape", onDeck, "the main deck on day " + std::to_string(newDay));
 }
 
+// From the main deck with the library highlighted: into its menu, "End Turn
+// Factor 6" highlighted, and the day ended there as EndTheDay does.
+inline ::testing::AssertionResult EndTheDayFromTheLibrary(Tmux const& tmux, int newDay, std::string& report) {
+    ::testing::AssertionResult step =
+        Press(tmux, "Enter", MenuWith(tmux, "End Turn Factor 6", 1), "the library's menu");
+    if (step) {
+        step = HighlightMenuItem(tmux, 2);
+    }
+    return step ? EndTheDay(tmux, newDay, report) : step;
+}
+
 // From the main deck with the bridge highlighted: over to the library, and
 // the day ended there as EndTheDay does.
 inline ::testing::AssertionResult EndTheDayFromTheBridge(Tmux const& tmux, int newDay, std::string& report) {
@@ -257,13 +344,7 @@ inline ::testing::AssertionResult EndTheDayFromTheBridge(Tmux const& tmux, int n
     if (step) {
         step = Press(tmux, "Down", OnDeckAt(" LIBRARY:"), "the library on the deck");
     }
-    if (step) {
-        step = Press(tmux, "Enter", MenuWith(tmux, "End Turn Factor 6", 1), "the library's menu");
-    }
-    if (step) {
-        step = HighlightMenuItem(tmux, 2);
-    }
-    return step ? EndTheDay(tmux, newDay, report) : step;
+    return step ? EndTheDayFromTheLibrary(tmux, newDay, report) : step;
 }
 
 }  // namespace testing_support

@@ -4,11 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ScreenHarness.h"
+
 #include "game/ui/Portraits.h"
 #include "platform/Console.h"
 #include "platform/VirtualConsole.h"
 
 namespace {
+
+using testing_support::Out;
 
 // A cell that no portrait paints: dark shade, light green on magenta.
 constexpr uint8_t kMarkByte = 178;
@@ -87,7 +91,7 @@ TEST(Portraits, PlaceholdersPaintNothingButLeaveTheColourAndCursor) {
         con::ScopedVirtualConsole vc;
         draw(30, 5);
         con::BufferInfo info{};
-        con::GetConsoleScreenBufferInfo(con::GetStdHandle(con::STD_OUTPUT_HANDLE), &info);
+        con::GetConsoleScreenBufferInfo(Out(), &info);
         EXPECT_EQ(info.attributes, 15);
         EXPECT_EQ(info.cursor.X, 30);
         EXPECT_EQ(info.cursor.Y, 22);

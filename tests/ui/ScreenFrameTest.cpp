@@ -2,14 +2,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ScreenHarness.h"
+
 #include "game/ui/ScreenFrame.h"
 #include "game/world/Globals.h"
 #include "platform/VirtualConsole.h"
 
 namespace {
 
-constexpr con::Handle kOut = con::kOutputHandle;
-constexpr con::Handle kIn = con::kInputHandle;
+using testing_support::In;
+using testing_support::Out;
 
 // The two status rows on day 1 with the ship's starting stocks.
 constexpr char kStartingDayRow[] =
@@ -51,7 +53,7 @@ void ExpectFrame(con::VirtualConsole const& vc, int color, std::string const& ro
 TEST(ScreenFrame, ClearWithTheEscapeHint) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
-    ClearScreen(kOut, 78, true);
+    ClearScreen(Out(), 78, true);
     ExpectFrame(*vc, 78, "                     Press Escape To Return To Previous Menu                    ");
     EXPECT_FALSE(vc->Model().cursorInfo.visible);
     EXPECT_EQ(vc->Model().cursorInfo.size, 100u);
@@ -61,14 +63,14 @@ TEST(ScreenFrame, ClearWithTheEscapeHint) {
 TEST(ScreenFrame, ClearWithoutTheHintLeavesRowZeroBlank) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
-    ClearScreen(kOut, 48, false);
+    ClearScreen(Out(), 48, false);
     ExpectFrame(*vc, 48, std::string(80, ' '));
 }
 
 TEST(ScreenFrame, HideCursorPutsItAtTheTopLeft) {
     con::ScopedVirtualConsole vc;
-    con::SetConsoleCursorPosition(kOut, con::Coord{40, 12});
-    HideCursor(kOut);
+    con::SetConsoleCursorPosition(Out(), con::Coord{40, 12});
+    HideCursor(Out());
     EXPECT_EQ(vc->Cursor().X, 0);
     EXPECT_EQ(vc->Cursor().Y, 0);
     EXPECT_FALSE(vc->Model().cursorInfo.visible);
@@ -78,7 +80,7 @@ TEST(ScreenFrame, HideCursorPutsItAtTheTopLeft) {
 TEST(StatusBar, StartingDayAndStocks) {
     con::ScopedVirtualConsole vc;
     vc->Fill('#', 7);
-    DrawStatusBar(kOut, 32);
+    DrawStatusBar(Out(), 32);
     // Day 1: three blanks and the digit in columns 6-9; credits from column 43,
     // blanks to column 59.
     EXPECT_EQ(vc->Picture(0, 23, 80, 2),
@@ -104,7 +106,7 @@ TEST(StatusBar, ZeroNegativeAndTooWideStocks) {
     ship.SetFuel(12345678);
     ship.SetMaterials(-40);
     ship.SetFood(0);
-    DrawStatusBar(kOut, 78);
+    DrawStatusBar(Out(), 78);
     EXPECT_EQ(vc->Text(24, 12, 21), "2,345,678") << "only the rightmost characters fit";
     EXPECT_EQ(vc->Text(24, 41, 50), "         ") << "a negative stock leaves its field blank";
     EXPECT_EQ(vc->Text(24, 65, 74), "0        ");
@@ -113,15 +115,15 @@ TEST(StatusBar, ZeroNegativeAndTooWideStocks) {
 
 TEST(StatusBar, RefreshersReprintOneFieldInPlace) {
     con::ScopedVirtualConsole vc;
-    ClearScreen(kOut, 78, false);
+    ClearScreen(Out(), 78, false);
     Mothership& ship = *Globals::GetMothership();
     ship.ChangeFuel(400);
     ship.ChangeMaterials(-9600);
     ship.ChangeFood(-1000);
-    RefreshFuel(kOut, 14);
-    RefreshMaterials(kOut, 14);
-    RefreshFood(kOut, 14);
-    RefreshCredits(kOut, 14);
+    RefreshFuel(Out(), 14);
+    RefreshMaterials(Out(), 14);
+    RefreshFood(Out(), 14);
+    RefreshCredits(Out(), 14);
     EXPECT_EQ(vc->Text(24),
               " ▄    FUEL: 150,400           MATERIALS: 400               FOOD: 0            ▄ ");
     EXPECT_EQ(vc->Text(23), kStartingDayRow);
@@ -136,44 +138,44 @@ TEST(StatusBar, DayCountsUpRightAligned) {
     for (int i = 0; i < 122; ++i) {
         Globals::NextDay();
     }
-    DrawStatusBar(kOut, 32);
+    DrawStatusBar(Out(), 32);
     EXPECT_EQ(vc->Text(23, 0, 18), " DAY:  123 of 5500");
 }
 
 TEST(ResizeConsole, ShrinkingSetsTheWindowBeforeTheBuffer) {
     con::ScopedVirtualConsole vc;
-    ASSERT_TRUE(con::SetConsoleScreenBufferSize(kOut, {100, 30}));
+    ASSERT_TRUE(con::SetConsoleScreenBufferSize(Out(), {100, 30}));
     vc->sizingLog.clear();
-    ResizeConsole(kOut, 80, 25);
+    ResizeConsole(Out(), 80, 25);
     EXPECT_EQ(vc->sizingLog, (std::vector<std::string>{"window 0,0-79,24", "buffer 80x25"}));
 }
 
 TEST(ResizeConsole, GrowingSetsTheBufferFirstAndKeepsTheWindowWithinTheLargest) {
     con::ScopedVirtualConsole vc;
     con::Rect const small{0, 0, 39, 9};
-    ASSERT_TRUE(con::SetConsoleWindowInfo(kOut, true, &small));
-    ASSERT_TRUE(con::SetConsoleScreenBufferSize(kOut, {40, 10}));
+    ASSERT_TRUE(con::SetConsoleWindowInfo(Out(), true, &small));
+    ASSERT_TRUE(con::SetConsoleScreenBufferSize(Out(), {40, 10}));
     vc->sizingLog.clear();
-    ResizeConsole(kOut, 80, 25);
+    ResizeConsole(Out(), 80, 25);
     EXPECT_EQ(vc->sizingLog, (std::vector<std::string>{"buffer 80x25", "window 0,0-79,24"}));
 
     // The virtual console's largest window is 80 x 25: a larger request gets
     // a larger buffer and the largest window.
     vc->sizingLog.clear();
-    ResizeConsole(kOut, 100, 30);
+    ResizeConsole(Out(), 100, 30);
     EXPECT_EQ(vc->sizingLog, (std::vector<std::string>{"buffer 100x30", "window 0,0-79,24"}));
 }
 
 TEST(ResizeConsole, AnEqualAreaIsLeftAsItIs) {
     con::ScopedVirtualConsole vc;
-    ResizeConsole(kOut, 80, 25);
+    ResizeConsole(Out(), 80, 25);
     EXPECT_TRUE(vc->sizingLog.empty());
 
     con::Rect const shorter{0, 0, 79, 19};
-    ASSERT_TRUE(con::SetConsoleWindowInfo(kOut, true, &shorter));
-    ASSERT_TRUE(con::SetConsoleScreenBufferSize(kOut, {100, 20}));
+    ASSERT_TRUE(con::SetConsoleWindowInfo(Out(), true, &shorter));
+    ASSERT_TRUE(con::SetConsoleScreenBufferSize(Out(), {100, 20}));
     vc->sizingLog.clear();
-    ResizeConsole(kOut, 80, 25);
+    ResizeConsole(Out(), 80, 25);
     EXPECT_TRUE(vc->sizingLog.empty()) << "100 x 20 has the area of 80 x 25";
     EXPECT_EQ(vc->Model().bufferSize.X, 100);
     EXPECT_EQ(vc->Model().bufferSize.Y, 20);
@@ -184,7 +186,7 @@ TEST(WaitForKey, AKeyPressedBeforeTheCallDoesNotCount) {
     vc->Type("a");
     ASSERT_EQ(con::_kbhit(), 1) << "the key waits in the input queue";
     vc->Type("b");
-    WaitForKey(kIn);
+    WaitForKey(In());
     EXPECT_EQ(vc->ScriptLeft(), 0u) << "the wait took the key pressed after the call";
 }
 
@@ -193,10 +195,10 @@ TEST(WaitForKey, AReleaseDoesNotEndTheWait) {
     con::KeyRecord release = con::VirtualConsole::RecordFor('x');
     release.keyDown = false;
     vc->Record(release);
-    EXPECT_THROW(WaitForKey(kIn), con::ScriptExhausted);
+    EXPECT_THROW(WaitForKey(In()), con::ScriptExhausted);
 
     vc->Record(release).Enter();
-    WaitForKey(kIn);
+    WaitForKey(In());
     EXPECT_EQ(vc->ScriptLeft(), 0u);
 }
 

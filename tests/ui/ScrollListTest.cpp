@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr con::Handle kOut = con::kOutputHandle;
-constexpr con::Handle kIn = con::kInputHandle;
+using testing_support::In;
+using testing_support::Out;
 
 // A table of "entry NN" rows.
 struct Table {
@@ -33,7 +33,7 @@ struct Window {
 
 int List(Table const& t, int total, ScrollState& state, bool stepMode = false, bool sideKeys = false,
          bool drawOnly = false, Window w = {}) {
-    return ScrollList(kOut, kIn, t.rows, w.x, w.y, w.width, w.visible, total, sideKeys, state, drawOnly,
+    return ScrollList(Out(), In(), t.rows, w.x, w.y, w.width, w.visible, total, sideKeys, state, drawOnly,
                       stepMode);
 }
 
@@ -339,7 +339,7 @@ TEST(ScrollText, ShortTextIsWrittenUnpaddedAndWaitsForEscape) {
     vc->Fill('#', 7);
     Table t;
     vc->Down().Enter().Escape();
-    ScrollText(kOut, kIn, t.rows, 1, 1, 10, 4, 2);
+    ScrollText(Out(), In(), t.rows, 1, 1, 10, 4, 2);
     EXPECT_EQ(vc->ScriptLeft(), 0u);
     EXPECT_EQ(vc->Picture(1, 1, 11, 4),
               "entry 00###\n"
@@ -352,7 +352,7 @@ TEST(ScrollText, LongTextScrollsWithArrowsAndPages) {
     con::ScopedVirtualConsole vc;
     Table t;
     vc->Down().Down().PageDown().PageDown().Up().Escape();
-    ScrollText(kOut, kIn, t.rows, 0, 0, 10, 4, 9);
+    ScrollText(Out(), In(), t.rows, 0, 0, 10, 4, 9);
     EXPECT_EQ(vc->Picture(0, 0, 11, 4),
               "entry 04  ↑\n"
               "entry 05  ░\n"

@@ -2,20 +2,16 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/AirQueue.h"
 
 namespace {
 
-std::string NameOf(Aircraft const& craft) {
-    char name[Aircraft::kNameSize];
-    craft.GetName(name);
-    return name;
-}
+using testing_support::NameOf;
 
 std::string CrewName(Aircraft& craft, int index) {
-    char name[Crew::kNameSize];
-    craft.GetCrewQueue()->GetCrewNode(index)->crew.GetName(name);
-    return name;
+    return NameOf(craft.GetCrewQueue()->GetCrewNode(index)->crew);
 }
 
 // The list's craft by home, e.g. "3 1 2"; checks that the chain ends at the

@@ -16,7 +16,7 @@ Aircraft& Bomber() { return Docked(3); }
 
 // Sector 1 (I): military bases with air defences 100 on squares 0, 12 and 13; every square has
 // people and structures.
-Sector& SectorI() { return *Globals::GetMap()->GetSector(1, -1); }
+Sector& SectorI() { return SectorOf(1); }
 SubSector& SquareI(int index) { return *SectorI().GetSubSector(index, -1); }
 
 std::size_t DrawsDuring(void (*step)()) {

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/Bunker.h"
 #include "game/world/Globals.h"
 
 namespace {
 
-void Man(Bunker& bunker, CrewType race, int count) {
-    for (int i = 0; i < count; ++i) {
-        ASSERT_TRUE(bunker.GetCrewQueue()->enqueue(race, false));
-    }
-}
+using testing_support::Man;
 
 int MessageCount() { return Globals::GetMessages()->GetTotal(); }
 

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/CrewQueue.h"
 
 namespace {
 
-std::string NameOf(Crew const& crew) {
-    char name[Crew::kNameSize];
-    crew.GetName(name);
-    return name;
-}
+using testing_support::NameOf;
 
 // The names in list order, joined, e.g. "VWXYZ"; checks the count and that
 // the tail is the last node on the way.

@@ -2,16 +2,14 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/Crew.h"
 #include "game/world/GameRandom.h"
 
 namespace {
 
-std::string NameOf(Crew const& crew) {
-    char name[Crew::kNameSize];
-    crew.GetName(name);
-    return name;
-}
+using testing_support::NameOf;
 
 std::string Dump(Crew const& crew) {
     std::ostringstream out;

@@ -11,8 +11,6 @@ namespace {
 
 using namespace testing_support;
 
-Sector& SectorOf(int number) { return *Globals::GetMap()->GetSector(number, -1); }
-
 Aircraft& AddCraft(int place, AircraftType type) {
     AirQueue& list = *Globals::GetPlaceAirQueue(place);
     EXPECT_TRUE(list.enqueue(type, Mothership::kDockSpace, place));
@@ -254,14 +252,8 @@ TEST(SaucerMissions, AnEmptySaucerOrOneBoundForTheShipDoesNothing) {
 
 // ---- Bunker construction ---------------------------------------------------------------------
 
-void Man(int sector, CrewType race, int count) {
-    for (int i = 0; i < count; ++i) {
-        ASSERT_TRUE(BunkerOf(sector).GetCrewQueue()->enqueue(race, false));
-    }
-}
-
 TEST(BunkerConstruction, FourPovolniansReportEachDayUntilBuilt) {
-    Man(5, RACE_POVOLNIAN, 4);
+    Man(BunkerOf(5), RACE_POVOLNIAN, 4);
     BunkerOf(5).ChangeMaterials(10000);
 
     Globals::ProcessBunkerConstruction();
@@ -289,7 +281,7 @@ TEST(BunkerConstruction, FourPovolniansReportEachDayUntilBuilt) {
 }
 
 TEST(BunkerConstruction, TheLastSectorsBunkerIsBuiltLikeAnyOther) {
-    Man(24, RACE_POVOLNIAN, 4);
+    Man(BunkerOf(24), RACE_POVOLNIAN, 4);
     BunkerOf(24).ChangeMaterials(10000);
     for (int day = 1; day <= 15; ++day) {
         Globals::ProcessBunkerConstruction();
@@ -301,7 +293,7 @@ TEST(BunkerConstruction, TheLastSectorsBunkerIsBuiltLikeAnyOther) {
 }
 
 TEST(BunkerConstruction, WithoutMaterialsTheCrewAsksForMore) {
-    Man(24, RACE_POVOLNIAN, 4);
+    Man(BunkerOf(24), RACE_POVOLNIAN, 4);
     Globals::ProcessBunkerConstruction();
     EXPECT_EQ(PostedMessages(),
               (Posted{{4, "Bunker in sector K is low on materials. Send more so the crew can build faster."},
@@ -309,7 +301,7 @@ TEST(BunkerConstruction, WithoutMaterialsTheCrewAsksForMore) {
 }
 
 TEST(BunkerConstruction, HumansAloneAreNeverReadyTomorrow) {
-    Man(5, RACE_HUMAN, 3);
+    Man(BunkerOf(5), RACE_HUMAN, 3);
     BunkerOf(5).ChangeMaterials(500);
     for (int day = 0; day < 3; ++day) {
         ForgetMessages();
@@ -333,8 +325,8 @@ std::string WorldCrew() {
 }
 
 TEST(Places, CountingTheCrewKeepsNoResultAndChangesNothing) {
-    Man(1, RACE_MAKO, 2);
-    Man(24, RACE_MAKO, 1);
+    Man(BunkerOf(1), RACE_MAKO, 2);
+    Man(BunkerOf(24), RACE_MAKO, 1);
     Board(Docked(0), {RACE_MAKO});
     std::string const before = WorldCrew();
     std::size_t const draws = GameRandDraws();

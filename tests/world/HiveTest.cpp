@@ -2,16 +2,14 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/Hive.h"
 #include "game/world/HiveQueue.h"
 
 namespace {
 
-std::string NameOf(Hive const& hive) {
-    char name[Hive::kNameSize];
-    hive.GetName(name);
-    return name;
-}
+using testing_support::NameOf;
 
 TEST(Hive, NamesByRace) {
     Hive hive;

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/GameRandom.h"
 #include "game/world/Leader.h"
 #include "game/world/LeaderQueue.h"
 
 namespace {
 
-std::string NameOf(Leader const& leader) {
-    char buffer[Leader::kNameSize];
-    leader.GetName(buffer);
-    return buffer;
-}
+using testing_support::NameOf;
 
 TEST(Leader, BlankAdvisorIsDefined) {
     Leader blank;

@@ -1,11 +1,15 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/GameRandom.h"
 #include "game/world/Globals.h"
 #include "game/world/Map.h"
 
 namespace {
+
+using testing_support::ClearEarth;
 
 constexpr double kSpread = 1.564692867;
 
@@ -117,16 +121,6 @@ TEST(Map, PopulationSumsMappedSquaresOrAll) {
     SubSector* square = earth.GetSector(2)->GetSubSector(5);
     square->SetVisible();
     EXPECT_EQ(earth.GetPopulation(false), square->GetPopulation() + square->GetMilitary());
-}
-
-void ClearEarth(Map& earth) {
-    for (int number = 1; number <= Map::kSectors; ++number) {
-        for (int k = 0; k < Sector::kSquares; ++k) {
-            SubSector* square = earth.GetSector(number)->GetSubSector(k);
-            square->AddPopulation(-static_cast<int>(square->GetPopulation()));
-            square->AddMilitary(-static_cast<int>(square->GetMilitary()));
-        }
-    }
 }
 
 TEST(Map, VictoryNeedsEverySquareEmpty) {
