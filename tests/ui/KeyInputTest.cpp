@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/ScreenHarness.h"
+
 #include "game/ui/KeyInput.h"
 #include "game/ui/ScreenFrame.h"
 #include "game/ui/ScrollList.h"
@@ -8,8 +10,9 @@
 
 namespace {
 
-constexpr con::Handle kIn = con::kInputHandle;
-constexpr con::Handle kOut = con::kOutputHandle;
+using testing_support::In;
+using testing_support::Out;
+
 constexpr con::Handle kLost = con::kInvalidHandle;
 
 con::KeyRecord Release(uint16_t virtualKey) { return con::KeyRecord{con::KEY_EVENT, false, virtualKey, 0}; }
@@ -20,28 +23,28 @@ TEST(KeyInput, ReleasesAreNotPresses) {
     con::ScopedVirtualConsole vc;
     vc->Down();
     con::KeyRecord key{};
-    EXPECT_TRUE(ReadKeyPress(kIn, key));
+    EXPECT_TRUE(ReadKeyPress(In(), key));
     EXPECT_EQ(key.virtualKey, con::VK_DOWN);
     vc->Record(Release(con::VK_UP));
-    EXPECT_FALSE(ReadKeyPress(kIn, key));
-    EXPECT_EQ(ReadKeyRecord(kIn, key), KeyRead::Other) << "the down key's own release";
+    EXPECT_FALSE(ReadKeyPress(In(), key));
+    EXPECT_EQ(ReadKeyRecord(In(), key), KeyRead::Other) << "the down key's own release";
 }
 
 TEST(KeyInput, TheNextKeyPressPassesReleasesAndLeavesTheKeysBehindIt) {
     con::ScopedVirtualConsole vc;
     vc->Record(Release(con::VK_LEFT)).Right().Enter();
-    EXPECT_EQ(NextKeyPress(kIn).virtualKey, con::VK_RIGHT);
-    EXPECT_EQ(NextKeyPress(kIn).character, 13) << "Enter waited behind Right";
+    EXPECT_EQ(NextKeyPress(In()).virtualKey, con::VK_RIGHT);
+    EXPECT_EQ(NextKeyPress(In()).character, 13) << "Enter waited behind Right";
 }
 
 TEST(KeyInput, APollReadsOnlyWhenAKeyPressWaits) {
     con::ScopedVirtualConsole vc;
     vc->Idle(1).Record(Release(con::VK_UP)).Down();
     con::KeyRecord key{};
-    EXPECT_FALSE(PollKeyPress(kIn, key)) << "nothing waits";
-    EXPECT_FALSE(PollKeyPress(kIn, key)) << "a release waits";
-    con::FlushConsoleInputBuffer(kIn);  // as a polling screen does at the end of its pass
-    EXPECT_TRUE(PollKeyPress(kIn, key));
+    EXPECT_FALSE(PollKeyPress(In(), key)) << "nothing waits";
+    EXPECT_FALSE(PollKeyPress(In(), key)) << "a release waits";
+    con::FlushConsoleInputBuffer(In());  // as a polling screen does at the end of its pass
+    EXPECT_TRUE(PollKeyPress(In(), key));
     EXPECT_EQ(key.virtualKey, con::VK_DOWN);
 }
 
@@ -58,7 +61,7 @@ TEST(KeyInput, AConsoleThatCannotBeReadAnswersEscape) {
     EXPECT_TRUE(key.keyDown);
     EXPECT_EQ(NextKeyPress(kLost).character, 27);
     EXPECT_FALSE(PollKeyPress(kLost, key)) << "a polling screen sees no key";
-    EXPECT_TRUE(ReadKeyPress(kIn, key));
+    EXPECT_TRUE(ReadKeyPress(In(), key));
     EXPECT_EQ(key.virtualKey, con::VK_DOWN) << "the real console's key is still there";
 }
 
@@ -67,10 +70,10 @@ TEST(KeyInput, TheToolkitsWaitsEndOnAConsoleThatCannotBeRead) {
     vc->Down();
     ListRow rows[3] = {"one", "two", "three"};
     ScrollState state;
-    EXPECT_EQ(ScrollList(kOut, kLost, rows, 2, 2, 10, 5, 3, true, state, false, false), kScrollEscape);
-    EXPECT_EQ(ScrollList(kOut, kLost, rows, 2, 2, 10, 5, 3, true, state, false, true), kScrollEscape);
-    ScrollText(kOut, kLost, rows, 2, 2, 10, 5, 3);
-    ScrollText(kOut, kLost, rows, 2, 2, 10, 2, 3);
+    EXPECT_EQ(ScrollList(Out(), kLost, rows, 2, 2, 10, 5, 3, true, state, false, false), kScrollEscape);
+    EXPECT_EQ(ScrollList(Out(), kLost, rows, 2, 2, 10, 5, 3, true, state, false, true), kScrollEscape);
+    ScrollText(Out(), kLost, rows, 2, 2, 10, 5, 3);
+    ScrollText(Out(), kLost, rows, 2, 2, 10, 2, 3);
     EXPECT_FALSE(AskYesNo(kLost, 30, 10)) << "the careful answer";
     WaitForKey(kLost);
     EXPECT_EQ(vc->ScriptLeft(), 1u);
