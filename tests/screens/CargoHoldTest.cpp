@@ -18,6 +18,7 @@ using testing_support::In;
 using testing_support::Out;
 using testing_support::Ship;
 using testing_support::ShipMemberName;
+using testing_support::TrimmedText;
 
 namespace fs = std::filesystem;
 
@@ -57,9 +58,7 @@ private:
 
 // A list row's text, without its padding.
 std::string Row(con::VirtualConsole const& vc, int x, int y, int width) {
-    std::string text = vc.Text(y, x, x + width);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    return TrimmedText(vc, y, x, x + width);
 }
 
 // ---- The artifacts' name ----------------------------------------------------------

@@ -20,6 +20,7 @@ using testing_support::Out;
 using testing_support::Posted;
 using testing_support::PostedMessages;
 using testing_support::Ship;
+using testing_support::TrimmedText;
 
 std::string const kFoodWarning = "Carolla says, \"Captain, we are running low on food.\"";
 std::string const kNoFuel = "Your ship has no fuel and you die.";
@@ -37,9 +38,7 @@ std::string const kNoOrbitFuel =
 bool RunDay(con::VirtualConsole& vc, std::vector<std::string>* screens = nullptr) {
     vc.onWait = [screens](con::VirtualConsole& console) {
         if (screens != nullptr) {
-            std::string line = console.Text(1, 1);
-            line.erase(line.find_last_not_of(' ') + 1);
-            screens->push_back(line);
+            screens->push_back(TrimmedText(console, 1, 1));
         }
     };
     bool const ran = testing_support::RunScreen([] { EndDay(In(), Out()); });

@@ -21,6 +21,7 @@ using testing_support::In;
 using testing_support::Out;
 using testing_support::ShipMember;
 using testing_support::ShipMemberName;
+using testing_support::TrimmedText;
 
 // Picked-up members and the focused column's title: blue on yellow.
 constexpr int kPicked = 225;
@@ -47,9 +48,7 @@ constexpr Column kColumns[kJobColumns] = {{4, 22}, {28, 22}, {52, 23}};
 
 // The name on a window row (0-13) of a column, without its padding.
 std::string Shown(con::VirtualConsole const& vc, int column, int row) {
-    std::string text = vc.Text(4 + row, kColumns[column].x, kColumns[column].x + kColumns[column].width);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    return TrimmedText(vc, 4 + row, kColumns[column].x, kColumns[column].x + kColumns[column].width);
 }
 int ShownColour(con::VirtualConsole const& vc, int column, int row) {
     return vc.AttrAt(kColumns[column].x, 4 + row);
@@ -85,11 +84,7 @@ std::vector<int> Rows(std::vector<int> indices) {
 
 // The name on the crew card, which gives a name 18 columns: a 19th
 // character is covered by the next label.
-std::string CardName(con::VirtualConsole const& vc) {
-    std::string text = vc.Text(19, 10, 28);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
+std::string CardName(con::VirtualConsole const& vc) { return TrimmedText(vc, 19, 10, 28); }
 
 std::string OnCard(std::string name) {
     name.resize(std::min<std::size_t>(name.size(), 18));

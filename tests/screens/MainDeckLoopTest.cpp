@@ -21,6 +21,11 @@ using testing_support::In;
 using testing_support::Out;
 using testing_support::RunScreen;
 
+// Runs the deck from `room` until it returns (true) or its key script is used up.
+bool RunDeck(DeckRoom room) {
+    return RunScreen([room] { MainDeck(In(), Out(), room); });
+}
+
 // The top-left corner of a room's tag: painted in the tag's colour.
 std::pair<int, int> TagCorner(DeckRoom room) {
     TagPiece const& first = RoomTagPieces(static_cast<int>(room)).front();
@@ -70,7 +75,7 @@ DeckRoom RoomReachedBy(DeckRoom room, uint16_t key) {
     EndingRooms rooms;
     Globals::SetGameOver(false);
     vc->Press(key).Enter();
-    bool const returned = RunScreen([&] { MainDeck(In(), Out(), room); });
+    bool const returned = RunDeck(room);
     EXPECT_TRUE(returned) << "the game ended in the room, so the deck returns";
     EXPECT_EQ(rooms.entered.size(), 1u);
     return rooms.entered.empty() ? static_cast<DeckRoom>(-1) : rooms.entered.front();
@@ -120,7 +125,7 @@ TEST_F(MainDeckLoop, FromTheTitleTheBridgeIsHighlightedAndDescribedOverTheStatus
     con::ScopedVirtualConsole vc;
     DrawMothership(Out());
     vc->Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Navigation));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 15);
     EXPECT_EQ(vc->Text(19, 0, 12), " NAVIGATION:");
@@ -134,7 +139,7 @@ TEST_F(MainDeckLoop, AMoveRepaintsTheOldTagWhiteAndTheNewOneYellowOnce) {
     con::ScopedVirtualConsole vc;
     DrawMothership(Out());
     vc->Right();  // its release follows: it must not move on to the cargo hold
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Navigation));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 15);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Cargo), 15);
@@ -148,7 +153,7 @@ TEST_F(MainDeckLoop, ReleasesAndOtherKeysDoNothing) {
     con::KeyRecord rightUp{con::KEY_EVENT, false, con::VK_RIGHT, 0};
     con::KeyRecord enterUp{con::KEY_EVENT, false, con::VK_RETURN, 13};
     vc->Record(rightUp).Record(enterUp).Type("x ").Escape().PageDown();
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Navigation));
     EXPECT_TRUE(rooms.entered.empty());
     EXPECT_EQ(TagColour(*vc, DeckRoom::Navigation), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Research), 15);
@@ -171,7 +176,7 @@ TEST_F(MainDeckLoop, EnteringBlinksTheTagFrameByFrameThenRunsTheRoomWithTheTagLe
     });
     DrawMothership(Out());
     vc->Enter();
-    EXPECT_TRUE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Cargo); }));
+    EXPECT_TRUE(RunDeck(DeckRoom::Cargo));
     std::vector<std::pair<uint64_t, uint16_t>> const expected = {{0, 12},   {80, 14},  {160, 12}, {240, 14},
                                                                  {320, 12}, {400, 14}, {480, 12}};
     EXPECT_EQ(frames, expected);
@@ -188,7 +193,7 @@ TEST_F(MainDeckLoop, AfterARoomTheShipIsRedrawnAsTheShieldsNowShow) {
     });
     DrawMothership(Out());
     vc->Right().Down().Right().Enter().Idle(1);  // by research and the library to engineering
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Navigation); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Navigation));
     ASSERT_TRUE(Globals::GetMothership()->GetShields());
     for (int y = 0; y < kShipPictureRows; ++y) {
         for (int x = 0; x < 80; ++x) {
@@ -202,7 +207,7 @@ TEST_F(MainDeckLoop, AfterARoomTheShipIsRedrawnAsTheShieldsNowShow) {
     EXPECT_EQ(vc->Text(24, 6, 12), "FUEL: ") << "the status bar is back";
 
     vc->Enter().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Engineering); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Engineering));
     EXPECT_FALSE(Globals::GetMothership()->GetShields());
     EXPECT_EQ(vc->AttrAt(5, 9), 15) << "the plain ship again";
 }
@@ -215,7 +220,7 @@ TEST_F(MainDeckLoop, ARoomThatEndsTheGameLeadsBackWithoutRedrawingTheShip) {
     });
     DrawMothership(Out());
     vc->Enter().Idle(5);
-    EXPECT_TRUE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
+    EXPECT_TRUE(RunDeck(DeckRoom::Library));
     EXPECT_EQ(vc->ScriptLeft(), 1u) << "the deck returned at once";
     ScreenSnapshot const screen(*vc);
     for (std::size_t i = 0; i < screen.bytes.size(); ++i) {
@@ -228,7 +233,7 @@ TEST_F(MainDeckLoop, TheFreighterJoinsThePictureAndIsReachedFromTheLibrary) {
     con::ScopedVirtualConsole vc;
     DrawMothership(Out());
     vc->Down().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Library));
     EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 14) << "Down leads nowhere while the freighter is away";
     EXPECT_EQ(vc->Text(16, 3, 22), std::string(19, ' '));
 
@@ -237,7 +242,7 @@ TEST_F(MainDeckLoop, TheFreighterJoinsThePictureAndIsReachedFromTheLibrary) {
     EXPECT_EQ(vc->Text(16, 3, 22), "║ SUPER FREIGHTER ║");
     EXPECT_EQ(vc->AttrAt(3, 16), 15);
     vc->Down().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::Library); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::Library));
     EXPECT_EQ(TagColour(*vc, DeckRoom::SuperFreighter), 14);
     EXPECT_EQ(TagColour(*vc, DeckRoom::Library), 15);
     EXPECT_EQ(vc->Text(19, 0, 17), " SUPER FREIGHTER:");
@@ -257,7 +262,7 @@ TEST_F(MainDeckLoop, TheFreighterRoomShowsNothingOnceTheFreighterHasGone) {
     });
     DrawMothership(Out());
     vc->Enter().Idle(1).Up().Idle(1);
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), DeckRoom::SuperFreighter); }));
+    EXPECT_FALSE(RunDeck(DeckRoom::SuperFreighter));
     EXPECT_EQ(entered, std::vector<DeckRoom>{DeckRoom::SuperFreighter});
     EXPECT_EQ(vc->Picture(3, 15, 19, 3),
               std::string(19, ' ') + "\n" + std::string(19, ' ') + "\n" + std::string(19, ' '))
@@ -273,7 +278,7 @@ TEST_F(MainDeckLoop, ARoomNumberOffThePlanStartsOnTheBridge) {
     con::ScopedVirtualConsole vc;
     DrawMothership(Out());
     vc->Right();
-    EXPECT_FALSE(RunScreen([] { MainDeck(In(), Out(), static_cast<DeckRoom>(12)); }));
+    EXPECT_FALSE(RunDeck(static_cast<DeckRoom>(12)));
     EXPECT_EQ(vc->Text(19, 0, 10), " RESEARCH:");
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 using testing_support::In;
 using testing_support::Out;
+using testing_support::TrimmedText;
 
 constexpr int kCountColumn = 46;  // right after the greeting's first part
 
@@ -34,11 +35,7 @@ bool Report() {
 }
 
 // The message shown in each of the six places of the page, "" for an empty place.
-std::string Place(con::VirtualConsole& vc, int place) {
-    std::string text = vc.Text(4 + 3 * place, 3, 74);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
+std::string Place(con::VirtualConsole& vc, int place) { return TrimmedText(vc, 4 + 3 * place, 3, 74); }
 
 void ExpectPage(con::VirtualConsole& vc, int firstNumber, int shown, bool more) {
     for (int place = 0; place < 6; ++place) {

@@ -14,6 +14,7 @@ namespace {
 using testing_support::In;
 using testing_support::Out;
 using testing_support::RunScreen;
+using testing_support::TrimmedText;
 
 TechBase& Tech(char const* id) { return *Globals::GetTechs()->FindTech(id); }
 
@@ -49,9 +50,7 @@ bool RunMenu() {
 std::string Names(con::VirtualConsole& vc, int rows) {
     std::string out;
     for (int y = 4; y < 4 + rows; ++y) {
-        std::string line = vc.Text(y, 4, 32);
-        line.erase(line.find_last_not_of(' ') + 1);
-        out += line + "\n";
+        out += TrimmedText(vc, y, 4, 32) + "\n";
     }
     return out;
 }

@@ -17,6 +17,10 @@ using testing_support::In;
 using testing_support::Out;
 using testing_support::RunScreen;
 
+bool RunFreighter() {
+    return RunScreen([] { SuperFreighterMenu(In(), Out()); });
+}
+
 // One cell of each place that is drawn in the place's colour.
 struct PlaceCell {
     int x;
@@ -163,7 +167,7 @@ TEST(FreighterScreen, OpensOnTheShuttleAndEnterBlinksItAndReturns) {
         frames.push_back(console.AttrAt(4, 18));
     };
     vc->Idle(5).Enter();
-    EXPECT_TRUE(RunScreen([] { SuperFreighterMenu(In(), Out()); }));
+    EXPECT_TRUE(RunFreighter());
     EXPECT_EQ(frames, (std::vector<int>{12, 14, 12, 14, 12, 14, 12}));
     EXPECT_EQ(vc->NowMs(), 560u) << "no pause but the blink";
     EXPECT_EQ(PlaceColour(*vc, 5), 12) << "left red";
@@ -176,7 +180,7 @@ TEST(FreighterScreen, OpensOnTheShuttleAndEnterBlinksItAndReturns) {
 TEST(FreighterScreen, EscapeAndOtherKeysDoNothing) {
     con::ScopedVirtualConsole vc;
     vc->Escape().Type("x ").Press(con::VK_PRIOR);
-    EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(In(), Out()); })) << "still on the freighter";
+    EXPECT_FALSE(RunFreighter()) << "still on the freighter";
     EXPECT_EQ(PlaceColours(*vc), (std::vector<int>{15, 15, 15, 15, 14, 15}));
     EXPECT_EQ(vc->NowMs(), 0u);
 }
@@ -185,7 +189,7 @@ TEST(FreighterScreen, ArrowsFollowTheTableWithoutWrapping) {
     con::ScopedVirtualConsole vc;
     // From the shuttle: Up to 3, Up to 1, Right to 2, then Right and Up lead nowhere, Down to 4 and 6.
     vc->Up().Up().Right().Right().Up().Down().Down();
-    EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(In(), Out()); }));
+    EXPECT_FALSE(RunFreighter());
     EXPECT_EQ(PlaceColours(*vc), (std::vector<int>{15, 15, 15, 15, 15, 14}));
 }
 
@@ -193,27 +197,27 @@ TEST(FreighterScreen, TheShuttleShowsGreenWhileTheShieldsAreUp) {
     {
         con::ScopedVirtualConsole vc;
         vc->Right();
-        EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(In(), Out()); }));
+        EXPECT_FALSE(RunFreighter());
         EXPECT_EQ(PlaceColour(*vc, 5), 15);
         EXPECT_EQ(PlaceColour(*vc, 6), 14);
     }
     Globals::GetMothership()->ToggleShields();
     con::ScopedVirtualConsole vc;
     vc->Right();
-    EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(In(), Out()); }));
+    EXPECT_FALSE(RunFreighter());
     EXPECT_EQ(PlaceColours(*vc), (std::vector<int>{15, 15, 15, 15, 10, 14}));
 }
 
 TEST(FreighterScreen, AChosenPlaceStaysRedUntilTheHighlightMovesOn) {
     con::ScopedVirtualConsole vc;
     vc->Up().Up().Enter();
-    EXPECT_FALSE(RunScreen([] { SuperFreighterMenu(In(), Out()); })) << "only the shuttle leaves";
+    EXPECT_FALSE(RunFreighter()) << "only the shuttle leaves";
     EXPECT_EQ(PlaceColour(*vc, 1), 12);
     EXPECT_EQ(vc->NowMs(), 560u);
 
     con::ScopedVirtualConsole again;
     again->Up().Up().Enter().Right().Left().Down().Down().Enter();
-    EXPECT_TRUE(RunScreen([] { SuperFreighterMenu(In(), Out()); }));
+    EXPECT_TRUE(RunFreighter());
     EXPECT_EQ(PlaceColours(*again), (std::vector<int>{15, 15, 15, 15, 12, 15}));
     EXPECT_EQ(again->NowMs(), 1120u);
 }

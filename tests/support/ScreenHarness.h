@@ -26,6 +26,14 @@ bool RunScreen(Screen&& screen) {
     }
 }
 
+// Columns [x0, x1) of row y as the player reads them: without the blanks
+// that pad them on the right.
+inline std::string TrimmedText(con::VirtualConsole const& vc, int y, int x0 = 0, int x1 = con::kColumns) {
+    std::string text = vc.Text(y, x0, x1);
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 // ---- A room's menu ------------------------------------------------------------------
 // Item n (1-5) shows its text at (43, 4n), 27 columns wide: blue on white
 // where highlighted, white on blue elsewhere.
