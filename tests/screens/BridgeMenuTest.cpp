@@ -4,6 +4,7 @@
 
 #include "tests/screens/ScreenSnapshot.h"
 #include "tests/support/ScreenHarness.h"
+#include "tests/support/WorldHelpers.h"
 
 #include "game/screens/BridgeMenu.h"
 #include "game/screens/EndDay.h"
@@ -17,7 +18,9 @@ using testing_support::In;
 using testing_support::MenuItemColour;
 using testing_support::MenuItemText;
 using testing_support::Out;
+using testing_support::PlaceShipAbove;
 using testing_support::RunScreen;
+using testing_support::Ship;
 
 bool RunBridge() {
     return RunScreen([] { BridgeMenu(Out(), In(), DeckRoom::Navigation); });
@@ -160,15 +163,13 @@ TEST(BridgeMenuTest, TheCannonInOrbitRefusesAndTheBridgeComesBack) {
 
 TEST(BridgeMenuTest, AShotThatEndsTheGameLeavesWithoutRedrawing) {
     con::ScopedVirtualConsole vc;
-    Mothership* ship = Globals::GetMothership();
-    ship->SetDestination(13);
-    ship->Travel();
-    ship->SetFuel(40000);
+    PlaceShipAbove(13);
+    Ship().SetFuel(40000);
     // Cannon, fire, yes, a key after the shot, a key on the game-over screen.
     vc->Up().Up().Enter().Enter().Type("y").Type("x").Type("x");
     EXPECT_TRUE(RunBridge());
     EXPECT_TRUE(Globals::GetGameOver());
-    EXPECT_EQ(ship->GetFuel(), 0);
+    EXPECT_EQ(Ship().GetFuel(), 0);
     EXPECT_EQ(Globals::GetMessages()->GetTotal(), 1);
     EXPECT_NE(vc->Dump().find("AT LEAST YA WENT OUT WITH A BANG!"), std::string::npos);
     EXPECT_EQ(vc->Dump().find("Super Ion Cannon Control"), std::string::npos);

@@ -15,6 +15,7 @@ namespace {
 
 using testing_support::In;
 using testing_support::Out;
+using testing_support::PlaceShipAbove;
 using testing_support::RunScreen;
 using testing_support::Ship;
 
@@ -36,13 +37,10 @@ TEST(FreighterFromTheDeck, InOrbitOnlyWhileItsCountdownIsZeroOrBelow) {
         EXPECT_TRUE(FreighterPresent()) << countdown;
     }
     // Away from orbit the ship cannot reach it, whatever the countdown.
-    Ship().SetDestination(5);
-    Ship().Travel();
-    ASSERT_EQ(Ship().GetLocation(), 5);
+    PlaceShipAbove(5);
     EXPECT_FALSE(FreighterPresent());
     EXPECT_EQ(DeckRoomAfterMove(DeckRoom::Library, con::VK_DOWN, FreighterPresent()), DeckRoom::Library);
-    Ship().SetDestination(0);
-    Ship().Travel();
+    PlaceShipAbove(0);
     EXPECT_TRUE(FreighterPresent());
     Globals::TickSuperFreighter();
     EXPECT_FALSE(FreighterPresent()) << "gone after its last day in orbit";

@@ -5,12 +5,46 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "game/world/Globals.h"
 
 namespace testing_support {
+
+// ---- Linked lists -------------------------------------------------------------------
+
+// What `value` reads from each node of a linked list, head first, the nodes
+// found by index as `nodeAt` finds them; checks on the way that the count,
+// the indices and the links agree: every node there, the last one ending the
+// chain and none past it.
+template <class NodeAt, class Value>
+auto ChainValues(int total, NodeAt nodeAt, Value value) {
+    std::vector<std::decay_t<decltype(value(*nodeAt(0)))>> values;
+    for (int i = 0; i < total; ++i) {
+        auto const* node = nodeAt(i);
+        EXPECT_NE(node, nullptr) << "node " << i << " of " << total;
+        if (node == nullptr) {
+            return values;
+        }
+        values.push_back(value(*node));
+        if (i == total - 1) {
+            EXPECT_EQ(node->next, nullptr) << "the last node ends the chain";
+        }
+    }
+    EXPECT_EQ(nodeAt(total), nullptr) << "no node past the last";
+    return values;
+}
+
+// Texts joined into one, `between` between each two.
+inline std::string Joined(std::vector<std::string> const& texts, std::string const& between) {
+    std::string out;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        out += (i > 0 ? between : "") + texts[i];
+    }
+    return out;
+}
 
 // ---- Names ------------------------------------------------------------------------
 
@@ -31,9 +65,10 @@ inline std::vector<std::string> Names(CrewQueue& crew) {
     return names;
 }
 
-// Adds a Povolnian with that name at the tail.
-inline void AddNamed(CrewQueue& crew, std::string const& name) {
-    ASSERT_TRUE(crew.enqueue(RACE_POVOLNIAN, false));
+// Adds a member (male, a Povolnian unless told otherwise) with that name at
+// the tail.
+inline void AddNamed(CrewQueue& crew, std::string const& name, CrewType race = RACE_POVOLNIAN) {
+    ASSERT_TRUE(crew.enqueue(race, false));
     crew.GetCrewNode(crew.GetTotal() - 1)->crew.NameCrew(name.c_str());
 }
 

@@ -8,6 +8,8 @@
 
 namespace {
 
+using testing_support::ChainValues;
+using testing_support::Joined;
 using testing_support::NameOf;
 
 std::string CrewName(Aircraft& craft, int index) {
@@ -17,17 +19,10 @@ std::string CrewName(Aircraft& craft, int index) {
 // The list's craft by home, e.g. "3 1 2"; checks that the chain ends at the
 // last node.
 std::string Homes(AirQueue& list) {
-    std::string homes;
-    for (int i = 0; i < list.GetTotal(); ++i) {
-        AircraftNode* node = list.GetNode(i);
-        EXPECT_NE(node, nullptr);
-        homes += (i > 0 ? " " : "") + std::to_string(node->aircraft.GetHome());
-        if (i == list.GetTotal() - 1) {
-            EXPECT_EQ(node->next, nullptr);
-        }
-    }
-    EXPECT_EQ(list.GetNode(list.GetTotal()), nullptr);
-    return homes;
+    return Joined(ChainValues(
+                      list.GetTotal(), [&list](int i) { return list.GetNode(i); },
+                      [](AircraftNode const& node) { return std::to_string(node.aircraft.GetHome()); }),
+                  " ");
 }
 
 TEST(Aircraft, StartsUntypedWithItsCrewRoom) {

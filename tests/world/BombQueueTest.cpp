@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/BombQueue.h"
 
 namespace {
 
+using testing_support::ChainValues;
+
 std::vector<int> Kinds(BombQueue& list) {
-    std::vector<int> kinds;
-    for (int i = 0; i < list.GetTotal(); ++i) {
-        BombNode* node = list.GetNode(i);
-        EXPECT_NE(node, nullptr);
-        kinds.push_back(node->bomb);
-    }
-    EXPECT_EQ(list.GetNode(list.GetTotal()), nullptr);
-    return kinds;
+    return ChainValues(
+        list.GetTotal(), [&list](int i) { return list.GetNode(i); },
+        [](BombNode const& node) { return static_cast<int>(node.bomb); });
 }
 
 TEST(Bomb, NamesAndTheInvalidRow) {

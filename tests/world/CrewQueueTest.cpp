@@ -7,42 +7,32 @@
 
 namespace {
 
+using testing_support::AddNamed;
+using testing_support::ChainValues;
+using testing_support::Joined;
 using testing_support::NameOf;
 
 // The names in list order, joined, e.g. "VWXYZ"; checks the count and that
 // the tail is the last node on the way.
 std::string Order(CrewQueue& list) {
-    std::string order;
-    for (int i = 0; i < list.GetTotal(); ++i) {
-        CrewNode* node = list.GetCrewNode(i);
-        EXPECT_NE(node, nullptr);
-        order += NameOf(node->crew);
-        if (i == list.GetTotal() - 1) {
-            EXPECT_EQ(node->next, nullptr) << "the last node ends the chain";
-        }
-    }
-    EXPECT_EQ(list.GetCrewNode(list.GetTotal()), nullptr);
-    return order;
-}
-
-// Appends a member of race `race` named `name`.
-void Add(CrewQueue& list, char const* name, CrewType race = RACE_BLOB) {
-    ASSERT_TRUE(list.enqueue(race, false));
-    list.GetCrewNode(list.GetTotal() - 1)->crew.NameCrew(name);
+    return Joined(ChainValues(
+                      list.GetTotal(), [&list](int i) { return list.GetCrewNode(i); },
+                      [](CrewNode const& node) { return NameOf(node.crew); }),
+                  "");
 }
 
 // A list of V, W, X, Y, Z.
 void Fill(CrewQueue& list, char const* names = "VWXYZ") {
     for (char const* c = names; *c != '\0'; ++c) {
         char const name[2] = {*c, '\0'};
-        Add(list, name);
+        AddNamed(list, name, RACE_BLOB);
     }
 }
 
 // Appends one more by race and returns the list's last name: shows where the
 // tail pointer was.
 std::string AppendAfterTail(CrewQueue& list) {
-    Add(list, "T");
+    AddNamed(list, "T", RACE_BLOB);
     return Order(list);
 }
 
@@ -75,7 +65,7 @@ TEST(CrewQueue, RacesJoinAtTheTailAndCopiesAtTheHead) {
 
     CrewQueue empty(10);
     EXPECT_TRUE(empty.enqueue(y));
-    Add(empty, "V");
+    AddNamed(empty, "V", RACE_BLOB);
     EXPECT_EQ(Order(empty), "YV");
 }
 
@@ -111,7 +101,7 @@ TEST(CrewQueue, RemovingTheLastMemberEmptiesTheList) {
 
     list.KillAllCrew();
     EXPECT_EQ(list.GetTotal(), 0);
-    Add(list, "A");
+    AddNamed(list, "A", RACE_BLOB);
     EXPECT_EQ(Order(list), "A");
     EXPECT_EQ(AppendAfterTail(list), "AT");
 }

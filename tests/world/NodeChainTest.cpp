@@ -2,9 +2,14 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/WorldHelpers.h"
+
 #include "game/world/NodeChain.h"
 
 namespace {
+
+using testing_support::ChainValues;
+using testing_support::Joined;
 
 struct Node {
     int value = 0;
@@ -16,18 +21,11 @@ using Chain = NodeChain<Node>;
 // The values in chain order, e.g. "1 2 3"; checks that the count, the indices
 // and the links agree.
 std::string Values(Chain& chain) {
-    std::string values;
-    for (int i = 0; i < chain.Count(); ++i) {
-        Node* node = chain.At(i);
-        EXPECT_NE(node, nullptr);
-        values += (i > 0 ? " " : "") + std::to_string(node->value);
-        if (i == chain.Count() - 1) {
-            EXPECT_EQ(node->next, nullptr) << "the last node ends the chain";
-        }
-    }
-    EXPECT_EQ(chain.At(chain.Count()), nullptr);
     EXPECT_EQ(chain.At(-1), nullptr);
-    return values;
+    return Joined(ChainValues(
+                      chain.Count(), [&chain](int i) { return chain.At(i); },
+                      [](Node const& node) { return std::to_string(node.value); }),
+                  " ");
 }
 
 void AddAtTail(Chain& chain, int value) { chain.NewAtTail()->value = value; }
