@@ -1,4 +1,6 @@
 // The day's battles: fighter and bomber strikes on Earth's sectors and the battle reports.
+#include <algorithm>
+
 #include "game/world/GameRandom.h"
 #include "game/world/Globals.h"
 #include "game/world/Message.h"
@@ -204,10 +206,12 @@ void Globals::ProcessBattles() {
                     lost = BomberStrike(target, craft, bombers);
                 }
             } else {
+                // A run takes what its store holds, up to its seven: no stock goes below 0.
                 if (place == 0) {
-                    Mother.ChangeMaterials(-kBombMaterials);
+                    Mother.ChangeMaterials(-std::clamp(Mother.GetMaterials(), 0, kBombMaterials));
                 } else {
-                    Earth.GetSector(place, -1)->GetBunker()->ChangeMaterials(-kBombMaterials);
+                    Bunker& home = *Earth.GetSector(place, -1)->GetBunker();
+                    home.ChangeMaterials(-std::clamp(home.GetMaterials(), 0, kBombMaterials));
                 }
                 ++bomberStrikes;
                 lost = BomberStrike(target, craft, bombers);

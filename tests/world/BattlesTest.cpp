@@ -205,6 +205,23 @@ TEST(Battles, EveryBombMissionCostsItsBaseSevenMaterials) {
     EXPECT_EQ(PostedMessages(), (Posted{{5, BomberText(0, 0, 0)}}));
 }
 
+TEST(Battles, ABombRunTakesOnlyTheMaterialsItsStoreHolds) {
+    Order(Bomber(), MISSION_BOMB, 1);
+    Bunker& bunker = BuildBunker(5);
+    ASSERT_TRUE(bunker.GetAirQueue()->enqueue(HULK_BOMBER, Mothership::kDockSpace, 5));
+    Order(bunker.GetAirQueue()->GetNode(0)->aircraft, MISSION_BOMB, 2);
+    Ship().SetMaterials(3);
+    ASSERT_EQ(bunker.GetMaterials(), 0);
+
+    ScriptGameRand({0, 0, 1, 0, 0, 0, 1, 0});
+    Globals::ProcessBattles();
+
+    EXPECT_EQ(GameRandScriptLeft(), 0u);
+    EXPECT_EQ(Ship().GetMaterials(), 0);
+    EXPECT_EQ(bunker.GetMaterials(), 0);
+    EXPECT_EQ(PostedMessages(), (Posted{{5, BomberText(0, 0, 0)}}));
+}
+
 TEST(Battles, StrikesBoundForTheShipAreNotFlown) {
     Board(Fighter(), {RACE_POVOLNIAN, RACE_POVOLNIAN});
     Board(Bomber(), {RACE_MUDUDU, RACE_MUDUDU});
