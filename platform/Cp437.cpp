@@ -98,26 +98,59 @@ int UnicodeToCp437(char32_t code) {
     return -1;
 }
 
-std::string Utf8ToCp437(std::string const& utf8) {
+std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
+    if (text.empty()) {
+        return 0;
+    }
+    auto const lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 1;
+    char32_t lowest = 0;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        lowest = 0x80;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        lowest = 0x800;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        lowest = 0x10000;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        auto const next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+std::string Utf8ToCp437(std::string_view utf8) {
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        auto const lead = static_cast<unsigned char>(utf8[i]);
-        char32_t code = lead;
-        std::size_t len = 1;
-        if (lead >= 0xF0) {
-            len = 4;
-            code = lead & 0x07;
-        } else if (lead >= 0xE0) {
-            len = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xC0) {
-            len = 2;
-            code = lead & 0x1F;
+    while (!utf8.empty()) {
+        char32_t code = 0;
+        std::size_t const length = DecodeUtf8(utf8, code);
+        if (length == 0) {
+            out += utf8.front();
+            utf8.remove_prefix(1);
+            continue;
         }
-        for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        i += len;
+        utf8.remove_prefix(length);
         int const b = UnicodeToCp437(code);
         out += static_cast<char>(b < 0 ? '?' : b);
     }

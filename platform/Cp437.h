@@ -1,8 +1,10 @@
 // Code page 437 as Unicode: how the game's bytes look on a UTF-8 terminal.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace con {
 
@@ -16,7 +18,13 @@ char Cp437ToAscii(uint8_t byte);
 // The byte whose glyph is this code point, or -1 (for tests that write
 // pictures in the glyphs a player sees).
 int UnicodeToCp437(char32_t code);
-// A UTF-8 text turned into code page 437 bytes (unknown code points become '?').
-std::string Utf8ToCp437(std::string const& utf8);
+// The well-formed UTF-8 character at the start of `text`: its length in
+// bytes, with its code point in `code`; 0 when the bytes there are not one
+// (a stray continuation, a cut or overlong sequence, a surrogate).
+std::size_t DecodeUtf8(std::string_view text, char32_t& code);
+// A UTF-8 text turned into code page 437 bytes: a character the code page
+// lacks becomes '?', a byte that does not begin a well-formed character is
+// kept as it is.
+std::string Utf8ToCp437(std::string_view utf8);
 
 }  // namespace con

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "game/screens/RoomMenuKeys.h"
 #include "game/screens/RoomMenuLoop.h"
@@ -14,6 +15,7 @@
 #include "game/ui/YesNoPrompt.h"
 #include "game/world/Globals.h"
 #include "game/world/SillyString.h"
+#include "platform/Cp437.h"
 
 namespace {
 
@@ -146,25 +148,27 @@ void CargoMenu(con::Handle hOut, con::Handle hIn, DeckRoom /*room*/) {
 
 void GetArtifactName(char (&out)[kCargoNameSize]) {
     constexpr std::size_t kLongest = kCargoNameSize - 1;
-    // One character past the longest name, for a carriage return ending the line there.
-    char line[kCargoNameSize + 1] = {};
-    std::size_t length = 0;
+    // Enough bytes for the longest name in four-byte characters after a
+    // byte-order mark, and a carriage return ending the line there.
+    constexpr std::size_t kBytesRead = 3 + 4 * kLongest + 1;
+    std::string line;
     std::ifstream file(kArtifactFile, std::ios::binary);
-    for (int c = file.get(); file && c != '\n' && length < kLongest + 1; c = file.get()) {
-        line[length++] = static_cast<char>(c);
+    for (int c = file.get(); file && c != '\n' && line.size() < kBytesRead; c = file.get()) {
+        line += static_cast<char>(c);
     }
-    if (length > 0 && line[length - 1] == '\r') {
-        --length;  // a line ended the way another system ends them
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();  // a line ended the way another system ends them
     }
-    length = std::min(length, kLongest);
-    line[length] = '\0';
     // A byte-order mark that some editors put first is no part of the name.
-    constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-    char const* name = line;
-    if (std::char_traits<char>::compare(line, kByteOrderMark, 3) == 0) {
-        name += 3;
+    std::string_view text = line;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
     }
-    StringCopy(out, *name != '\0' ? name : kUnknownArtifact);
+    // The file is UTF-8, as text files are here; each character shows as its
+    // glyph on the console, and the limit counts characters, not bytes.
+    std::string name = con::Utf8ToCp437(text);
+    name.resize(std::min(name.size(), kLongest));
+    StringCopy(out, name.c_str());
 }
 
 void GetBombName(BombNode const& node, char* out, std::size_t size) {

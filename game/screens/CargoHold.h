@@ -33,13 +33,12 @@ inline constexpr int kIncineratorMarks = 250;
 // Every artifact bears the name on the first line of this file, looked for in
 // the folder the game was started in.
 inline constexpr char kArtifactFile[] = "artifacts.txt";
-// The name artifacts bear when the file is missing or its first line empty.
-inline constexpr char kUnknownArtifact[] = "Unknown Artifact";
 // An artifact's name is at most 19 characters.
 inline constexpr std::size_t kCargoNameSize = 20;
 
-// The artifacts' name: the file's first line without its line end, cut to 19
-// characters (the rest of the file is not read).
+// The artifacts' name: the file's first line read as UTF-8, in code page 437
+// glyphs, without its line end and cut to 19 characters (the rest of the file
+// is not read). Without the file, or with an empty first line, it is empty.
 void GetArtifactName(char (&out)[kCargoNameSize]);
 // A bomb's name by its kind, cut to fit `out`; a kind without a name leaves
 // `out` as it is.

@@ -181,7 +181,7 @@ TEST(GameInSmallTerminal, ShrunkMidGameItWaitsAndGrownBackItGoesOnAsItWas) {
     EXPECT_EQ(tmux.Row(kDayRow).substr(0, 18), DayText(1));
 }
 
-TEST(GameAwayFromItsData, WithoutTheArtifactsFileTheCargoHoldNamesThemAndTheGameGoesOn) {
+TEST(GameAwayFromItsData, WithoutTheArtifactsFileTheCargoHoldCountsThemAndTheGameGoesOn) {
     REQUIRE_TMUX();
     char folder[] = "/tmp/mothership-elsewhere-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
@@ -190,9 +190,8 @@ TEST(GameAwayFromItsData, WithoutTheArtifactsFileTheCargoHoldNamesThemAndTheGame
         ASSERT_TRUE(StartNewGame(tmux, folder));
         ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station highlighted"));
         ASSERT_TRUE(Press(tmux, "Right", OnDeckAt(" CARGO:"), "the cargo hold highlighted"));
-        ASSERT_TRUE(ChooseInRoom(tmux, "View your Artifacts", 1, Showing("Unknown Artifact"),
-                                 "the artifacts, named without the file"));
-        EXPECT_NE(tmux.Text().find("Total Artifacts:"), std::string::npos);
+        ASSERT_TRUE(ChooseInRoom(tmux, "View your Artifacts", 1, Showing("Total Artifacts: 5"),
+                                 "the artifacts, counted without the file"));
         ASSERT_TRUE(Press(tmux, "Escape", Showing("View your Artifacts"), "the cargo hold's menu again"));
         ASSERT_TRUE(Press(tmux, "Escape", OnDeckAt(" CARGO:"), "the main deck"));
         ASSERT_TRUE(Press(tmux, "Left", OnDeckAt(" RESEARCH:"), "the deck still moves"));

@@ -83,14 +83,23 @@ TEST_F(CargoHold, ALongFirstLineIsCutToNineteen) {
     EXPECT_EQ(ArtifactName(), "Twenty characters!!");
 }
 
-TEST_F(CargoHold, MissingOrEmptyFileGivesTheFallbackName) {
-    EXPECT_EQ(ArtifactName(), kUnknownArtifact) << "missing";
+TEST_F(CargoHold, AUtf8NameShowsInItsGlyphsAndIsCutAtNineteenCharacters) {
+    std::string const byteOrderMark = "\xEF\xBB\xBF";
+    WriteArtifacts(byteOrderMark + "ÄÖÜ Café € ╔═Idol of Ages\n");
+    EXPECT_EQ(ArtifactName(), "\x8E\x99\x9A Caf\x82 ? \xC9\xCDIdol o")
+        << "byte-order mark dropped; a euro sign the code page lacks shows as '?'";
+    WriteArtifacts("Caf\xE9 Sunstone\n");  // Latin-1, not UTF-8
+    EXPECT_EQ(ArtifactName(), "Caf\xE9 Sunstone") << "bytes that are not UTF-8 are taken one by one";
+}
+
+TEST_F(CargoHold, MissingOrEmptyFileGivesTheEmptyName) {
+    EXPECT_EQ(ArtifactName(), "") << "missing";
     WriteArtifacts("");
-    EXPECT_EQ(ArtifactName(), kUnknownArtifact) << "empty";
+    EXPECT_EQ(ArtifactName(), "") << "empty";
     WriteArtifacts("\nSecond Line Idol\n");
-    EXPECT_EQ(ArtifactName(), kUnknownArtifact) << "empty first line";
+    EXPECT_EQ(ArtifactName(), "") << "empty first line";
     WriteArtifacts("\r\n");
-    EXPECT_EQ(ArtifactName(), kUnknownArtifact) << "empty first line, other line ends";
+    EXPECT_EQ(ArtifactName(), "") << "empty first line, other line ends";
 }
 
 TEST(CargoHoldData, TheShippedFileNamesTheArtifacts) {
@@ -129,12 +138,15 @@ TEST_F(CargoHold, EachArtifactVisitAddsFive) {
     EXPECT_EQ(Row(*vc, 2, 13, 40), "");
 }
 
-TEST_F(CargoHold, WithoutTheFileTheArtifactsStillHaveAName) {
+TEST_F(CargoHold, WithoutTheFileTheArtifactRowsAreEmptyAndCounted) {
     con::ScopedVirtualConsole vc;
     vc->Enter();
     EXPECT_FALSE(Cargo());
     EXPECT_EQ(vc->Text(1, 2, 20), "Total Artifacts: 5");
-    EXPECT_EQ(Row(*vc, 2, 3, 40), kUnknownArtifact);
+    for (int y = 3; y < 8; ++y) {
+        EXPECT_EQ(Row(*vc, 2, y, 40), "") << y;
+    }
+    EXPECT_EQ(vc->AttrAt(2, 3), kLit) << "the first, empty row is still the highlighted one";
 }
 
 TEST_F(CargoHold, ThousandsOfArtifactsListTheirFirstTwoHundred) {
@@ -471,7 +483,7 @@ TEST_F(CargoHold, MoreItemsThanTheListsHold) {
     // artifacts past the marks and the 33 crew, and none of them can be marked.
     EXPECT_EQ(vc->Text(19, 70, 75), "200  ");
     EXPECT_EQ(vc->Text(19, 29, 34), "83   ");
-    EXPECT_EQ(Row(*vc, 3, 5, 35), kUnknownArtifact);
+    EXPECT_EQ(Row(*vc, 3, 5, 35), "");
     EXPECT_EQ(vc->AttrAt(3, 5), kLit);
     EXPECT_EQ(HoldNow(), before);
 }
