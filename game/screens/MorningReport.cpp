@@ -49,12 +49,11 @@ void MorningMessages(con::Handle /*hOut*/, con::Handle hIn) {
     Greet(total);
     ShowCleanPage(messages, first);
 
+    // Keys are taken one by one as they come, so two Spaces pressed together
+    // turn two pages.
     bool reading = true;
     while (reading) {
-        con::KeyRecord record;
-        if (!ReadKeyPress(hIn, record)) {
-            continue;
-        }
+        con::KeyRecord const record = NextKeyPress(hIn);
         switch (record.virtualKey) {
             case con::VK_BACK:
             case con::VK_LEFT:

@@ -19,28 +19,29 @@ void PaintAnswers(int x, int y, bool yesHighlighted) {
 bool AskYesNo(con::Handle hIn, int x, int y) {
     bool yes = false;
     PaintAnswers(x, y, yes);
+    // A key that answers leaves whatever was typed behind it for the screen
+    // that asked; every other record is followed by a flush.
     for (;;) {
         con::KeyRecord record;
         KeyRead const read = ReadKeyRecord(hIn, record);
         if (read == KeyRead::Lost) {
             return false;  // no console to answer from: the careful answer
         }
+        if (read == KeyRead::Press) {
+            if (record.virtualKey == con::VK_LEFT || record.virtualKey == con::VK_RIGHT) {
+                yes = !yes;
+                PaintAnswers(x, y, yes);
+            } else {
+                switch (record.character) {
+                    case '\r': return yes;
+                    case 'Y':
+                    case 'y': return true;
+                    case 'N':
+                    case 'n': return false;
+                    default: break;
+                }
+            }
+        }
         con::FlushConsoleInputBuffer(hIn);
-        if (read != KeyRead::Press) {
-            continue;
-        }
-        if (record.virtualKey == con::VK_LEFT || record.virtualKey == con::VK_RIGHT) {
-            yes = !yes;
-            PaintAnswers(x, y, yes);
-            continue;
-        }
-        switch (record.character) {
-            case '\r': return yes;
-            case 'Y':
-            case 'y': return true;
-            case 'N':
-            case 'n': return false;
-            default: break;
-        }
     }
 }

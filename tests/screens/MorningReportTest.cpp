@@ -130,6 +130,14 @@ TEST_F(MorningReport, ThirteenMessagesStartPagesAtOneSevenAndThirteen) {
     ExpectPage(*vc, 1, 6, true);  // the arrows up and down and Enter do nothing
 }
 
+TEST_F(MorningReport, TwoSpacesPressedTogetherTurnTwoPages) {
+    con::ScopedVirtualConsole vc;
+    Post(13);
+    vc->queue = {con::VirtualConsole::RecordFor(' '), con::VirtualConsole::RecordFor(' ')};
+    EXPECT_FALSE(Report());
+    ExpectPage(*vc, 13, 1, false);
+}
+
 TEST_F(MorningReport, AShortMessageLeavesNoLineOfTheLongerOneBefore) {
     con::ScopedVirtualConsole vc;
     std::string const longNews = "Long news " + std::string(60, 'a') + " " + std::string(60, 'b') + " end";

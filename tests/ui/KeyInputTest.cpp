@@ -78,3 +78,19 @@ TEST(KeyInput, TheToolkitsWaitsEndOnAConsoleThatCannotBeRead) {
     WaitForKey(kLost);
     EXPECT_EQ(vc->ScriptLeft(), 1u);
 }
+
+TEST(KeyInput, TheYesNoPromptFlushesAfterEveryKeyButTheOneThatAnswers) {
+    con::ScopedVirtualConsole vc;
+    // Keys typed together wait side by side in the console's queue.
+    vc->queue = {con::VirtualConsole::RecordFor('Y'), con::VirtualConsole::RecordFor('Z')};
+    EXPECT_TRUE(AskYesNo(In(), 30, 10));
+    EXPECT_EQ(NextKeyPress(In()).character, 'Z') << "the key typed after the answer is left for the screen";
+
+    con::ScopedVirtualConsole again;
+    again->queue = {con::KeyRecord{con::KEY_EVENT, true, con::VK_LEFT, 0},
+                    con::VirtualConsole::RecordFor('Y')};
+    again->Type("N");
+    EXPECT_FALSE(AskYesNo(In(), 30, 10)) << "the Y behind the Left was flushed";
+    EXPECT_EQ(again->Text(10, 30, 40), " Yes   No ");
+    EXPECT_EQ(again->AttrAt(30, 10), 240) << "Left moved the highlight to Yes";
+}
