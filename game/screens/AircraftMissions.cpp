@@ -13,7 +13,6 @@ constexpr int kRoomColour = 78;
 constexpr int kFrameColour = 2;
 constexpr int kTitleRow = 2;
 constexpr int kWhite = 15;
-constexpr int kYellow = 14;
 
 constexpr ListColumn kCraftColumn{19, 4, 21, 14};
 constexpr ListColumn kMissionColumn{42, 4, 33, 14};

@@ -63,8 +63,9 @@ private:
     int subSector;
     double progress;
     char letter;
-    int furtherCount;
-    bool furtherFlag;
+    // Part of a bunker's record though no rule of the day reads them yet.
+    [[maybe_unused]] int furtherCount;
+    [[maybe_unused]] bool furtherFlag;
 };
 
 std::ostream& operator<<(std::ostream& out, Bunker& bunker);

@@ -63,7 +63,9 @@ inline void NameEveryone() {
     int next = 0;
     for (CrewQueue* crew : EveryCrewList()) {
         for (int i = 0; i < crew->GetTotal(); ++i) {
-            crew->GetCrewNode(i)->crew.NameCrew(("M" + std::to_string(next++)).c_str());
+            // Appended rather than "M" + ...: GCC 12 at -O2 takes that for an overlapping copy.
+            std::string const name = std::string("M").append(std::to_string(next++));
+            crew->GetCrewNode(i)->crew.NameCrew(name.c_str());
         }
     }
 }

@@ -242,7 +242,7 @@ TEST(SpaceCapsule, MembersTheBunkerHasNoRoomForGoBackToTheShip) {
     Bunker& bunker = BunkerOf(4);
     bunker.SetSubSector(9);
     for (int i = 0; i < 45; ++i) {
-        AddNamed(*bunker.GetCrewQueue(), "B" + std::to_string(i));
+        AddNamed(*bunker.GetCrewQueue(), std::string("B").append(std::to_string(i)));
     }
     NameEveryone();
     Census const before = TakeCensus();

@@ -29,7 +29,10 @@ std::string Framed(std::string const& framed) {
             end = framed.size();
         }
         if (end - start >= 2) {
-            out += (out.empty() ? "" : "\n") + framed.substr(start + 1, end - start - 2);
+            if (!out.empty()) {
+                out += '\n';
+            }
+            out.append(framed, start + 1, end - start - 2);
         }
         start = end + 1;
     }
