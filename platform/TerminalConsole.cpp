@@ -19,6 +19,7 @@
 #include "platform/Cp437.h"
 #include "platform/Keyboard.h"
 #include "platform/TerminalRestore.h"
+#include "platform/TerminalType.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
@@ -190,6 +191,11 @@ TerminalConsole::TerminalConsole() {
     termios shellModes;
     if (tcgetattr(STDIN_FILENO, &shellModes) != 0) {
         throw TerminalUnavailable("cannot read the terminal's settings");
+    }
+    // Asked before the curses library takes the terminal over: a terminal
+    // the game cannot draw on is left exactly as it was.
+    if (std::string const problem = TerminalTypeProblem(std::getenv("TERM")); !problem.empty()) {
+        throw TerminalUnavailable(problem);
     }
     screen_ = newterm(nullptr, stdout, stdin);
     if (screen_ == nullptr) {

@@ -283,6 +283,26 @@ TEST(TerminalScreen, CursorFollowsTheModel) {
         << tmux.Show("#{cursor_flag} #{cursor_x},#{cursor_y}");
 }
 
+// ---- Terminal types ----------------------------------------------------------------
+
+TEST(TerminalType, OneThatCannotPlaceTheCursorIsRefusedAndLeftAsItWas) {
+    // A dumb terminal once got a line of box glyphs and nothing readable.
+    REQUIRE_TMUX();
+    Tmux tmux;
+    tmux.Start("sh", 160, 25, "dumb");
+    ASSERT_TRUE(tmux.WaitForText("$"));
+    tmux.Type("s=$(stty -g); " + Quote(MOTHERSHIP_BINARY) +
+              "; echo status=$?; [ \"$s\" = \"$(stty -g)\" ] && echo modes-kept\n");
+    ASSERT_TRUE(tmux.WaitForText("\nstatus=")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitForText("\n$")) << tmux.Text();
+    EXPECT_NE(
+        tmux.Text().find("\nmothership: the game needs a terminal that can place the cursor and clear the "
+                         "screen; terminal type \"dumb\" can do neither (set TERM)\nstatus=1\nmodes-kept\n"),
+        std::string::npos)
+        << "one line, status 1, nothing else written and the modes untouched\n"
+        << tmux.Text();
+}
+
 // ---- Giving the terminal back ----------------------------------------------------
 
 // The process id the probe shows on its first row.
