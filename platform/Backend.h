@@ -23,7 +23,8 @@ public:
 
     // Appends newly arrived key-down records to `queue`. With `block`, waits
     // until at least one arrives; otherwise waits only briefly (about a
-    // millisecond) so that polling loops rest the processor.
+    // millisecond) so that polling loops rest the processor, or, where a back
+    // end sees the polling screen has stood still, until input comes.
     virtual void Fetch(std::deque<KeyRecord>& queue, bool block) = 0;
     // Drops whatever input has arrived but not been fetched.
     virtual void Discard() {}

@@ -99,7 +99,8 @@ bool SetConsoleWindowInfo(Handle output, bool absolute, Rect const* window);
 bool ReadConsoleInputA(Handle input, KeyRecord* buffer, uint32_t length, uint32_t* read);
 bool FlushConsoleInputBuffer(Handle input);
 // True when a key-down record waits; removes nothing. Waits briefly when
-// nothing is there, so polling loops never spin a core.
+// nothing is there, so polling loops never spin a core; on the terminal, once
+// a polling screen has stood still for about a second, waits for the next key.
 int _kbhit();
 void Sleep(uint32_t milliseconds);
 

@@ -38,6 +38,12 @@ constexpr int kEscapeDelayMs = 25;
 // 1% of a core while the passes keep their average pace.
 constexpr int kPollWaitMs = 1;
 constexpr int kPollBatch = 16;
+// A polling screen is at rest once this many polls in a row, and this long,
+// changed nothing. Both must pass: an animation paced by counting passes
+// changes the model well within that many passes (the title's slowest, its
+// marker, every 600), so it keeps its pace however slowly the passes come.
+constexpr int kRestPolls = 1024;
+constexpr std::chrono::milliseconds kRestAfter{1000};
 
 // Set by SIGWINCH, so that the size is asked of the terminal only after it
 // changed (polling screens present a thousand times a second). The curses
@@ -407,29 +413,58 @@ void TerminalConsole::Present() {
     }
 }
 
+bool TerminalConsole::AtRest() {
+    ScreenModel const& m = Model();
+    Coord const at = m.Cursor();
+    bool const still = !stirred_ && m.generation == polledGeneration_ && at.X == polledCursorAt_.X &&
+                       at.Y == polledCursorAt_.Y && m.cursorInfo.visible == polledCursorShown_;
+    stirred_ = false;
+    polledGeneration_ = m.generation;
+    polledCursorAt_ = at;
+    polledCursorShown_ = m.cursorInfo.visible;
+    if (!still) {
+        stillPolls_ = 0;
+        return false;
+    }
+    // The clock is read only when the count alone could not tell.
+    if (++stillPolls_ == 1) {
+        stillSince_ = std::chrono::steady_clock::now();
+    }
+    return stillPolls_ >= kRestPolls && std::chrono::steady_clock::now() - stillSince_ >= kRestAfter;
+}
+
 void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
     if (restored_) {
         return;
     }
     quietSincePoll_ = false;
+    // A poll at rest waits as a blocking read does, but hands back what
+    // ends the wait (a key, or a resize once the screen is redrawn) at once,
+    // so the screen's loop takes it on its very next pass.
+    bool const rest = !block && AtRest();
+    bool const wait = block || rest;
     int pollWait = 0;
-    if (!block && ++pollsSinceWait_ >= kPollBatch) {
+    if (!wait && ++pollsSinceWait_ >= kPollBatch) {
         pollsSinceWait_ = 0;
         pollWait = kPollBatch * kPollWaitMs;
     }
-    wtimeout(stdscr, block ? -1 : pollWait);
+    wtimeout(stdscr, wait ? -1 : pollWait);
     int errors = 0;
     for (;;) {
         wint_t code = 0;
         int const status = wget_wch(stdscr, &code);
         if (status == ERR) {
-            if (!block) {
+            if (!wait) {
                 quietSincePoll_ = true;  // nothing came in time
                 return;
             }
             if (resized.load()) {
                 redrawAll_ = true;
                 Present();
+                if (rest) {
+                    stirred_ = true;
+                    return;
+                }
                 wtimeout(stdscr, -1);
                 continue;
             }
@@ -442,6 +477,7 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             continue;
         }
         errors = 0;
+        stirred_ = true;
         bool const functionKey = status == KEY_CODE_YES;
         if (functionKey && code == KEY_RESIZE) {
             // The game never sees a resize: the screen is drawn anew (after a
@@ -475,6 +511,8 @@ void TerminalConsole::Discard() {
 
 void TerminalConsole::Sleep(uint32_t milliseconds) {
     quietSincePoll_ = false;
+    // A pause between polls paces an animation by the clock: no rest then.
+    stirred_ = true;
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 

@@ -6,9 +6,15 @@
 // decoded into key records with the keyboard codes the game reads. A terminal
 // smaller than 80 x 25 shows one line asking for more room and the game waits,
 // never seeing the resize.
+//
+// A polling screen whose polls have changed nothing for about a second (no
+// cell, no cursor, no pause in between) is at rest: its next poll waits for a
+// key, a resize or a signal instead of timing out, so a still screen costs no
+// wake-ups. Screens that animate change the model between polls and never rest.
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -87,6 +93,8 @@ private:
     // Follows a resize the curses library has not yet been told of.
     void SyncSize();
     bool TooSmall() const;
+    // Whether this poll finds the screen at rest; notes what the poll saw.
+    bool AtRest();
     // While the terminal is too small: the size line, and a wait (blocking,
     // no timeout) for resizes until it is large enough.
     void WaitForRoom();
@@ -105,6 +113,13 @@ private:
     bool redrawAll_ = true;
     bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
     int pollsSinceWait_ = 0;       // polls since the last one that waited
+    // What the last poll saw, to tell a still screen from one that moves.
+    bool stirred_ = true;  // a key, a pause or a resize since the last poll
+    uint64_t polledGeneration_ = 0;
+    Coord polledCursorAt_{-1, -1};
+    bool polledCursorShown_ = false;
+    int stillPolls_ = 0;  // polls in a row that found nothing changed
+    std::chrono::steady_clock::time_point stillSince_;
     uint64_t shownGeneration_ = 0;
     int shownCursor_ = -1;  // curses cursor mode last set
     Coord shownCursorAt_{-1, -1};

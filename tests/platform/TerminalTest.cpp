@@ -7,8 +7,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "tests/support/GameInTmux.h"
 #include "tests/support/Tmux.h"
 
 #include "platform/Cp437.h"
@@ -301,6 +303,53 @@ TEST(TerminalType, OneThatCannotPlaceTheCursorIsRefusedAndLeftAsItWas) {
         std::string::npos)
         << "one line, status 1, nothing else written and the modes untouched\n"
         << tmux.Text();
+}
+
+// ---- At rest ------------------------------------------------------------------------
+
+// Long enough for a polling screen that stands still to be at rest.
+constexpr std::chrono::seconds kRest{3};
+
+TEST(TerminalRest, TheTitleKeepsMovingAfterALongIdleSpell) {
+    // Its runners and marker are paced by counting passes, so its polls
+    // change the screen all the time and it never rests.
+    REQUIRE_TMUX();
+    Tmux tmux;
+    tmux.Start(GameCommand());
+    ASSERT_TRUE(tmux.WaitFor(TitleShown)) << tmux.Text();
+    std::this_thread::sleep_for(kRest);
+    std::string const before = tmux.Text();
+    auto rowWith = [](std::string const& text, char const* item) {
+        for (int y = 0; y < 25; ++y) {
+            if (Tmux::RowOf(text, y).find(item) != std::string::npos) {
+                return y;
+            }
+        }
+        return -1;
+    };
+    int const marker = rowWith(before, "NEW GAME");  // the highlighted item, the marker's row
+    int const bottom = rowWith(before, "EXIT") + 1;  // the frame's lowest edge
+    ASSERT_GT(marker, 0) << before;
+    EXPECT_TRUE(tmux.WaitFor([&](std::string const& now) {
+        return Tmux::RowOf(now, marker) != Tmux::RowOf(before, marker) &&
+               Tmux::RowOf(now, marker - 1) + Tmux::RowOf(now, bottom) !=
+                   Tmux::RowOf(before, marker - 1) + Tmux::RowOf(before, bottom);
+    })) << "the marker and the runners on the frame's edges move on\n"
+        << before << "\n"
+        << tmux.Text();
+}
+
+TEST(TerminalRest, TheMainDeckAtRestAnswersAResizeAndAKey) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    ASSERT_TRUE(StartNewGame(tmux));
+    std::this_thread::sleep_for(kRest);
+    tmux.Resize(79, 25);
+    ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
+    tmux.Resize(80, 25);
+    ASSERT_TRUE(AwaitScreen(tmux, OnDeckAt(" NAVIGATION:"), "the main deck drawn again"));
+    std::this_thread::sleep_for(kRest);
+    EXPECT_TRUE(Press(tmux, "Right", OnDeckAt(" RESEARCH:"), "the research station highlighted"));
 }
 
 // ---- Giving the terminal back ----------------------------------------------------
