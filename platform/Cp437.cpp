@@ -1,6 +1,7 @@
 #include "platform/Cp437.h"
 
 #include <array>
+#include <cstddef>
 
 namespace con {
 
@@ -74,30 +75,9 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-}  // namespace
-
-char32_t Cp437ToUnicode(uint8_t byte) { return kGlyphs[byte]; }
-
-std::string Cp437ToUtf8(uint8_t byte) {
-    std::string out;
-    AppendUtf8(out, kGlyphs[byte]);
-    return out;
-}
-
-char Cp437ToAscii(uint8_t byte) { return AsciiFor(byte); }
-
-int UnicodeToCp437(char32_t code) {
-    if (code == U' ') {
-        return ' ';
-    }
-    for (int b = 1; b < 256; ++b) {
-        if (kGlyphs[b] == code) {
-            return b;
-        }
-    }
-    return -1;
-}
-
+// The well-formed UTF-8 character at the start of `text`: its length in
+// bytes, with its code point in `code`; 0 when the bytes there are not one
+// (a stray continuation, a cut or overlong sequence, a surrogate).
 std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
     if (text.empty()) {
         return 0;
@@ -138,6 +118,30 @@ std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
         return 0;
     }
     return length;
+}
+
+}  // namespace
+
+char32_t Cp437ToUnicode(uint8_t byte) { return kGlyphs[byte]; }
+
+std::string Cp437ToUtf8(uint8_t byte) {
+    std::string out;
+    AppendUtf8(out, kGlyphs[byte]);
+    return out;
+}
+
+char Cp437ToAscii(uint8_t byte) { return AsciiFor(byte); }
+
+int UnicodeToCp437(char32_t code) {
+    if (code == U' ') {
+        return ' ';
+    }
+    for (int b = 1; b < 256; ++b) {
+        if (kGlyphs[b] == code) {
+            return b;
+        }
+    }
+    return -1;
 }
 
 std::string Utf8ToCp437(std::string_view utf8) {

@@ -1,7 +1,6 @@
 // Code page 437 as Unicode: how the game's bytes look on a UTF-8 terminal.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,10 +17,6 @@ char Cp437ToAscii(uint8_t byte);
 // The byte whose glyph is this code point, or -1 (for tests that write
 // pictures in the glyphs a player sees).
 int UnicodeToCp437(char32_t code);
-// The well-formed UTF-8 character at the start of `text`: its length in
-// bytes, with its code point in `code`; 0 when the bytes there are not one
-// (a stray continuation, a cut or overlong sequence, a surrogate).
-std::size_t DecodeUtf8(std::string_view text, char32_t& code);
 // A UTF-8 text turned into code page 437 bytes: a character the code page
 // lacks becomes '?', a byte that does not begin a well-formed character is
 // kept as it is.

@@ -205,9 +205,7 @@ TerminalConsole::TerminalConsole() {
     }
     screen_ = newterm(nullptr, stdout, stdin);
     if (screen_ == nullptr) {
-        char const* term = std::getenv("TERM");
-        throw TerminalUnavailable(std::string("unknown terminal type \"") + (term != nullptr ? term : "") +
-                                  "\" (set TERM)");
+        throw TerminalUnavailable("the terminal could not be taken over");  // its type was fine
     }
     set_term(screen_);
     cbreak();

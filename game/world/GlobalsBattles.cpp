@@ -207,11 +207,13 @@ void Globals::ProcessBattles() {
                 }
             } else {
                 // A run takes what its store holds, up to its seven: no stock goes below 0.
+                auto const takeMaterials = [](auto& store) {
+                    store.ChangeMaterials(-std::clamp(store.GetMaterials(), 0, kBombMaterials));
+                };
                 if (place == 0) {
-                    Mother.ChangeMaterials(-std::clamp(Mother.GetMaterials(), 0, kBombMaterials));
+                    takeMaterials(Mother);
                 } else {
-                    Bunker& home = *Earth.GetSector(place, -1)->GetBunker();
-                    home.ChangeMaterials(-std::clamp(home.GetMaterials(), 0, kBombMaterials));
+                    takeMaterials(*Earth.GetSector(place, -1)->GetBunker());
                 }
                 ++bomberStrikes;
                 lost = BomberStrike(target, craft, bombers);
