@@ -168,6 +168,11 @@ void GetArtifactName(char (&out)[kCargoNameSize]) {
     // glyph on the console, and the limit counts characters, not bytes.
     std::string name = con::Utf8ToCp437(text);
     name.resize(std::min(name.size(), kLongest));
+    // Five glyphs live at the bytes the console takes as bell, backspace,
+    // tab, line feed and carriage return: written out, they would move the
+    // cursor instead of drawing, so they show as a glyph the page lacks does.
+    auto const movesTheCursor = [](char c) { return c == 7 || c == 8 || c == 9 || c == 10 || c == 13; };
+    std::replace_if(name.begin(), name.end(), movesTheCursor, '?');
     StringCopy(out, name.c_str());
 }
 

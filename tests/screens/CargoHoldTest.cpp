@@ -88,6 +88,8 @@ TEST_F(CargoHold, AUtf8NameShowsInItsGlyphsAndIsCutAtNineteenCharacters) {
     WriteArtifacts(byteOrderMark + "ÄÖÜ Café € ╔═Idol of Ages\n");
     EXPECT_EQ(ArtifactName(), "\x8E\x99\x9A Caf\x82 ? \xC9\xCDIdol o")
         << "byte-order mark dropped; a euro sign the code page lacks shows as '?'";
+    WriteArtifacts("Idol \u25D9 of \u266A Age \u2022\u25D8\u25CB\n");
+    EXPECT_EQ(ArtifactName(), "Idol ? of ? Age ???") << "glyphs at the console's control bytes never move it";
     WriteArtifacts("Caf\xE9 Sunstone\n");  // Latin-1, not UTF-8
     EXPECT_EQ(ArtifactName(), "Caf\xE9 Sunstone") << "bytes that are not UTF-8 are taken one by one";
 }
