@@ -23,6 +23,9 @@ bool HasString(char const* capability) {
 
 std::string TerminalTypeProblem(char const* term) {
     std::string const name = term != nullptr ? term : "";
+    if (name.empty()) {
+        return "TERM is not set, so the terminal type is unknown (set TERM)";
+    }
     // setupterm reads the description and asks the terminal for its settings
     // and size; it writes nothing and changes no mode. The description it
     // makes current is dropped again, so the curses screen starts afresh.

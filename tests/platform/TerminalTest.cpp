@@ -287,7 +287,7 @@ TEST(TerminalScreen, CursorFollowsTheModel) {
 
 // ---- Terminal types ----------------------------------------------------------------
 
-TEST(TerminalType, OneThatCannotPlaceTheCursorIsRefusedAndLeftAsItWas) {
+TEST(TerminalType, OneThatCannotPlaceTheCursorOrNoneSetIsRefusedAndLeftAsItWas) {
     // A dumb terminal once got a line of box glyphs and nothing readable.
     REQUIRE_TMUX();
     Tmux tmux;
@@ -303,6 +303,12 @@ TEST(TerminalType, OneThatCannotPlaceTheCursorIsRefusedAndLeftAsItWas) {
         std::string::npos)
         << "one line, status 1, nothing else written and the modes untouched\n"
         << tmux.Text();
+    // Unset, then empty: the same line twice.
+    tmux.Type("for t in unset empty; do if [ $t = unset ]; then env -u TERM " + Quote(MOTHERSHIP_BINARY) +
+              "; else TERM= " + Quote(MOTHERSHIP_BINARY) + "; fi; echo status=$?; done\n");
+    std::string const unset =
+        "\nmothership: TERM is not set, so the terminal type is unknown (set TERM)\nstatus=1";
+    EXPECT_TRUE(tmux.WaitForText(unset + unset + "\n")) << tmux.Text();
 }
 
 // ---- At rest ------------------------------------------------------------------------
