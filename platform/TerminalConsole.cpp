@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
 #include <string>
@@ -31,13 +33,14 @@ namespace con {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
-// A poll that finds nothing waits about a millisecond on average, which paces
-// the animated screens' pass-counted animations. The waits are gathered into
-// one every kPollBatch polls (the polls between look and return at once): a
-// wake-up costs far more than the look, so this keeps an idle game well under
-// 1% of a core while the passes keep their average pace.
+// A poll waits about a millisecond on average, which paces the animated
+// screens' pass-counted animations. The waits are gathered into one every
+// kPollBatch polls, and the polls between do not even ask the terminal: a key
+// that comes meanwhile is seen at the next wait, which it ends at once. A
+// wake-up and a look at the terminal cost far more than a pass, so an
+// animated screen wakes about thirty times a second and keeps its pace.
 constexpr int kPollWaitMs = 1;
-constexpr int kPollBatch = 16;
+constexpr int kPollBatch = 32;
 // A polling screen is at rest once this many polls in a row, and this long,
 // changed nothing. Both must pass: an animation paced by counting passes
 // changes the model well within that many passes (the title's slowest, its
@@ -46,30 +49,39 @@ constexpr int kRestPolls = 1024;
 constexpr std::chrono::milliseconds kRestAfter{1000};
 
 // Set by SIGWINCH, so that the size is asked of the terminal only after it
-// changed (polling screens present a thousand times a second). The curses
-// library's own handler is called on, so that its reads report the resize.
+// changed (polling screens present a thousand times a second).
 std::atomic<bool> resized{true};
+// The handler also writes a byte down this pipe, which every wait for a key
+// watches beside the terminal: however the signal lands, before the wait or
+// during it, the wait ends at once and the screen is drawn for the new size.
+std::atomic<int> resizeWriteFd{-1};
 struct sigaction cursesResizeAction;
 
-void OnResize(int sig, siginfo_t* info, void* context) {
+void OnResize(int) {
     resized.store(true);
-    if ((cursesResizeAction.sa_flags & SA_SIGINFO) != 0 && cursesResizeAction.sa_sigaction != nullptr) {
-        cursesResizeAction.sa_sigaction(sig, info, context);
-    } else if (cursesResizeAction.sa_handler != SIG_DFL && cursesResizeAction.sa_handler != SIG_IGN) {
-        cursesResizeAction.sa_handler(sig);
+    int const saved = errno;
+    if (int const fd = resizeWriteFd.load(); fd >= 0) {
+        char const byte = 0;
+        [[maybe_unused]] ssize_t const n = write(fd, &byte, 1);  // a full pipe has a wake-up waiting already
     }
+    errno = saved;
 }
 
-void WatchResizes() {
+// The curses library's own handler is set aside: sizes are followed here
+// alone, so no resize reaches the game as a key.
+void WatchResizes(int writeFd) {
+    resizeWriteFd.store(writeFd);
     struct sigaction action;
     std::memset(&action, 0, sizeof action);
     sigemptyset(&action.sa_mask);
-    action.sa_sigaction = OnResize;
-    action.sa_flags = SA_SIGINFO;  // no restart: a blocking read returns to notice it
+    action.sa_handler = OnResize;
     sigaction(SIGWINCH, &action, &cursesResizeAction);
 }
 
-void StopWatchingResizes() { sigaction(SIGWINCH, &cursesResizeAction, nullptr); }
+void StopWatchingResizes() {
+    sigaction(SIGWINCH, &cursesResizeAction, nullptr);
+    resizeWriteFd.store(-1);
+}
 
 // A terminal capability string, without the padding marks some carry.
 std::string Capability(char const* name) {
@@ -203,8 +215,16 @@ TerminalConsole::TerminalConsole() {
     if (std::string const problem = TerminalTypeProblem(std::getenv("TERM")); !problem.empty()) {
         throw TerminalUnavailable(problem);
     }
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        throw TerminalUnavailable("cannot make a pipe to watch the terminal's size");
+    }
+    resizeReadFd_ = pipeFds[0];
+    resizeWriteFd_ = pipeFds[1];
     screen_ = newterm(nullptr, stdout, stdin);
     if (screen_ == nullptr) {
+        close(resizeReadFd_);
+        close(resizeWriteFd_);
         throw TerminalUnavailable("the terminal could not be taken over");  // its type was fine
     }
     set_term(screen_);
@@ -215,6 +235,10 @@ TerminalConsole::TerminalConsole() {
     keypad(stdscr, TRUE);
     meta(stdscr, TRUE);
     set_escdelay(kEscapeDelayMs);
+    // A refresh is written whole, without looking for keys typed ahead
+    // first: the look costs two calls to the terminal on every frame of an
+    // animation, and the keys are read at the next wait anyway.
+    typeahead(-1);
     if (has_colors()) {
         start_color();
         colours_ = COLORS;
@@ -222,7 +246,7 @@ TerminalConsole::TerminalConsole() {
     }
     ConfigureKeys();
     resized.store(true);
-    WatchResizes();
+    WatchResizes(resizeWriteFd_);
 
     std::string sequence = Capability("op") + Capability("sgr0") + Capability("cnorm") + Capability("rmkx");
     std::string const leaveScreen = Capability("rmcup");
@@ -242,6 +266,8 @@ void TerminalConsole::Restore() {
     }
     restored_ = true;
     StopWatchingResizes();
+    close(resizeReadFd_);
+    close(resizeWriteFd_);
     endwin();
     DisarmTerminalRestore();
     delscreen(screen_);
@@ -318,18 +344,62 @@ void TerminalConsole::SyncSize() {
     if (!resized.exchange(false)) {
         return;
     }
+    // Drawn whole after every resize, even back to the same size: a terminal
+    // made narrower and wider again has lost the columns it cut off.
+    redrawAll_ = true;
     winsize size{};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_row == 0 || size.ws_col == 0) {
         return;
     }
     if (size.ws_row != LINES || size.ws_col != COLS) {
-        resizeterm(size.ws_row, size.ws_col);
-        redrawAll_ = true;
+        resize_term(size.ws_row, size.ws_col);  // unlike resizeterm, queues no resize key
+    }
+}
+
+TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) {
+    int idle = 0;
+    for (;;) {
+        // What the curses library holds already (the rest of an escape
+        // sequence it did not know) or the terminal has is taken first.
+        wtimeout(stdscr, 0);
+        wint_t code = 0;
+        int const status = wget_wch(stdscr, &code);
+        if (status != ERR) {
+            key = {status == KEY_CODE_YES, static_cast<uint32_t>(code)};
+            return Input::Key;
+        }
+        if (waitMs == 0) {
+            return Input::None;
+        }
+        pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {resizeReadFd_, POLLIN, 0}};
+        int const ready = poll(watched, 2, waitMs);
+        if (ready == 0) {
+            return Input::None;
+        }
+        if (ready < 0) {
+            if (errno != EINTR) {
+                HandleTerminalLoss();
+            }
+            if (waitMs > 0) {
+                return Input::None;  // a stop and continue, say: the pass comes round again
+            }
+            continue;
+        }
+        if ((watched[1].revents & POLLIN) != 0) {
+            char drained[64];
+            while (read(resizeReadFd_, drained, sizeof drained) > 0) {
+            }
+            return Input::Resize;
+        }
+        // A terminal that has gone fails for good, or keeps saying there is
+        // input that never comes.
+        if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 || ++idle > 100) {
+            HandleTerminalLoss();
+        }
     }
 }
 
 void TerminalConsole::WaitForRoom() {
-    int errors = 0;
     while (TooSmall()) {
         std::vector<std::string> const lines = SizeMessageLines(COLS, LINES);
         int const count = static_cast<int>(lines.size());
@@ -344,15 +414,8 @@ void TerminalConsole::WaitForRoom() {
         shownCursor_ = 0;
         wrefresh(stdscr);
         // Keys pressed meanwhile are not the game's: it is not looking.
-        wtimeout(stdscr, -1);
-        wint_t code = 0;
-        int const status = wget_wch(stdscr, &code);
-        if (status == ERR && ++errors > 100) {
-            HandleTerminalLoss();
-        }
-        if (status != ERR) {
-            errors = 0;
-        }
+        TerminalKey ignored;
+        NextInput(-1, ignored);
         SyncSize();
     }
     redrawAll_ = true;
@@ -440,47 +503,34 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
     // ends the wait (a key, or a resize once the screen is redrawn) at once,
     // so the screen's loop takes it on its very next pass.
     bool const rest = !block && AtRest();
-    bool const wait = block || rest;
-    int pollWait = 0;
-    if (!wait && ++pollsSinceWait_ >= kPollBatch) {
-        pollsSinceWait_ = 0;
-        pollWait = kPollBatch * kPollWaitMs;
-    }
-    wtimeout(stdscr, wait ? -1 : pollWait);
-    int errors = 0;
-    for (;;) {
-        wint_t code = 0;
-        int const status = wget_wch(stdscr, &code);
-        if (status == ERR) {
-            if (!wait) {
-                quietSincePoll_ = true;  // nothing came in time
-                return;
-            }
-            if (resized.load()) {
-                redrawAll_ = true;
-                Present();
-                if (rest) {
-                    stirred_ = true;
-                    return;
-                }
-                wtimeout(stdscr, -1);
-                continue;
-            }
-            // Interrupted by a signal; a terminal that has gone fails for good.
-            pollfd in{STDIN_FILENO, POLLIN, 0};
-            if ((poll(&in, 1, 0) > 0 && (in.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) ||
-                ++errors > 100) {
-                HandleTerminalLoss();
-            }
-            continue;
+    int waitMs = -1;
+    if (!block && !rest) {
+        if (askNext_) {
+            waitMs = 0;  // a pause paced this pass: look, but do not wait as well
+            pollsSinceWait_ = 0;
+        } else if (++pollsSinceWait_ < kPollBatch) {
+            quietSincePoll_ = true;
+            return;
+        } else {
+            waitMs = kPollBatch * kPollWaitMs;
+            pollsSinceWait_ = 0;
         }
-        errors = 0;
+        askNext_ = false;
+    }
+    for (;;) {
+        TerminalKey key;
+        Input const input = NextInput(waitMs, key);
+        if (input == Input::None) {
+            quietSincePoll_ = true;  // nothing came in time
+            return;
+        }
         stirred_ = true;
-        bool const functionKey = status == KEY_CODE_YES;
-        if (functionKey && code == KEY_RESIZE) {
+        if (input == Input::Resize || (key.function && key.code == KEY_RESIZE)) {
             // The game never sees a resize: the screen is drawn anew (after a
             // wait while the terminal is too small) and reading goes on.
-            redrawAll_ = true;
+            if (input != Input::Resize) {
+                redrawAll_ = true;
+            }
             Present();
             if (!block) {
                 return;
@@ -488,7 +538,7 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             continue;
         }
         KeyRecord record;
-        if (DecodeTerminalKey(functionKey, static_cast<uint32_t>(code), record)) {
+        if (DecodeTerminalKey(key.function, key.code, record)) {
             queue.push_back(record);
             return;
         }
@@ -509,8 +559,11 @@ void TerminalConsole::Discard() {
 
 void TerminalConsole::Sleep(uint32_t milliseconds) {
     quietSincePoll_ = false;
-    // A pause between polls paces an animation by the clock: no rest then.
+    // A pause between polls paces an animation by the clock: no rest then,
+    // and the next poll looks at the terminal, so that a screen paced by
+    // pauses never keeps a key waiting for a batch of passes.
     stirred_ = true;
+    askNext_ = true;
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 

@@ -87,6 +87,17 @@ private:
         bool ready = false;
     };
 
+    // One result of the curses wide-character read.
+    struct TerminalKey {
+        bool function = false;  // a key code (arrows, pages, F-keys), else a character
+        uint32_t code = 0;
+    };
+    enum class Input { Key, Resize, None };
+    // The next key, or a resize, waiting up to `waitMs` (-1: as long as it
+    // takes; 0: not at all) for one. A resize is told once, whenever its
+    // signal landed; the size itself is followed by SyncSize.
+    Input NextInput(int waitMs, TerminalKey& key);
+
     void ConfigureKeys();
     Look const& LookFor(uint16_t attribute);
     void DrawCell(int x, int y, Cell const& cell);
@@ -113,6 +124,9 @@ private:
     bool redrawAll_ = true;
     bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
     int pollsSinceWait_ = 0;       // polls since the last one that waited
+    bool askNext_ = false;         // a pause came: the next poll looks at the terminal
+    int resizeReadFd_ = -1;        // the resize signal's pipe
+    int resizeWriteFd_ = -1;
     // What the last poll saw, to tell a still screen from one that moves.
     bool stirred_ = true;  // a key, a pause or a resize since the last poll
     uint64_t polledGeneration_ = 0;

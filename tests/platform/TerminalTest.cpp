@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -399,6 +400,69 @@ TEST(TerminalRestore, AfterAFatalSignalOrAnUncaughtException) {
     ExpectTerminalGivenBack(Probe(), "downs=0", SendSignal("SEGV"), "");
     ExpectTerminalGivenBack(
         Probe("throw"), "downs=0", [](Tmux& tmux) { tmux.Keys({"F9"}); }, "134");
+}
+
+// ---- Resizes -------------------------------------------------------------------------
+
+// Whether a debugger is tracing the process.
+bool Traced(std::string const& pid) {
+    std::ifstream status("/proc/" + pid + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("TracerPid:")) {
+            return std::atoi(line.c_str() + 10) != 0;
+        }
+    }
+    return false;
+}
+
+TEST(TerminalResize, ASignalJustBeforeTheWaitForAKeyIsDrawnAtOnce) {
+    // A resize whose signal landed after the last look for one and before
+    // the wait for a key once stayed unseen until the next key. A debugger
+    // stops the probe as it enters that wait, the pane is made too small
+    // meanwhile, and once let go the probe must say so with no key pressed.
+    REQUIRE_TMUX();
+#if defined(__x86_64__)
+    std::string const timeout = "(int)$rdx";
+#elif defined(__aarch64__)
+    std::string const timeout = "(int)$x2";
+#else
+    GTEST_SKIP() << "where poll's third argument is held is not known here";
+#endif
+    if (testing_support::Run({"gdb", "--version"}).status != 0) {
+        GTEST_SKIP() << "no debugger";
+    }
+    Tmux tmux;
+    StartProbe(tmux);
+    std::string const pid = ProbePid(tmux);
+    ASSERT_FALSE(pid.empty());
+    std::string const script = ::testing::TempDir() + "resize-race-" + pid + ".gdb";
+    std::ofstream(script) << "set pagination off\n"
+                          << "handle SIGWINCH nostop noprint pass\n"
+                          << "break poll if " << timeout << " < 0\n"  // a wait without end
+                          << "continue\n"
+                          << "delete\n"
+                          << "shell " << tmux.ResizeCommandLine(79, 25) << "; sleep 0.5\n"
+                          << "detach\n";
+    Result debugger;
+    std::thread run([&] {
+        debugger = testing_support::Run(
+            {"sh", "-c", "timeout 120 gdb -nx -batch -p " + pid + " -x " + Quote(script) + " 2>&1"});
+    });
+    auto const deadline = std::chrono::steady_clock::now() + Tmux::kDeadline;
+    while (!Traced(pid) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    bool const attached = Traced(pid);
+    if (attached) {
+        tmux.Keys({"x"});  // read, and then the wait where the debugger stops it
+    }
+    run.join();
+    std::remove(script.c_str());
+    if (!attached) {
+        GTEST_SKIP() << "the debugger could not attach:\n" << debugger.output;
+    }
+    ASSERT_NE(debugger.output.find("Breakpoint 1"), std::string::npos) << debugger.output;
+    EXPECT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
 }
 
 }  // namespace

@@ -196,8 +196,14 @@ public:
         }
         Command(args);
     }
-    void Resize(int columns, int rows) const {
-        Command({"resize-window", "-t", "t", "-x", std::to_string(columns), "-y", std::to_string(rows)});
+    void Resize(int columns, int rows) const { Command(ResizeArguments(columns, rows)); }
+    // That resize as a shell command line, for another program to run.
+    std::string ResizeCommandLine(int columns, int rows) const {
+        std::string line = "tmux -u -f /dev/null -L " + Quote(socket_);
+        for (std::string const& a : ResizeArguments(columns, rows)) {
+            line += " " + Quote(a);
+        }
+        return line;
     }
     std::string Text() const { return Command({"capture-pane", "-p", "-t", "t"}).output; }
     Pane Cells() const { return ParsePane(Command({"capture-pane", "-p", "-e", "-t", "t"}).output); }
@@ -260,6 +266,9 @@ public:
     }
 
 private:
+    static std::vector<std::string> ResizeArguments(int columns, int rows) {
+        return {"resize-window", "-t", "t", "-x", std::to_string(columns), "-y", std::to_string(rows)};
+    }
     static std::string Getenv(char const* name, char const* fallback) {
         char const* value = std::getenv(name);
         return value != nullptr ? value : fallback;
