@@ -305,8 +305,9 @@ TEST(TerminalType, OneThatCannotPlaceTheCursorOrNoneSetIsRefusedAndLeftAsItWas) 
         << "one line, status 1, nothing else written and the modes untouched\n"
         << tmux.Text();
     // Unset, then empty: the same line twice.
-    tmux.Type("for t in unset empty; do if [ $t = unset ]; then env -u TERM " + Quote(MOTHERSHIP_BINARY) +
-              "; else TERM= " + Quote(MOTHERSHIP_BINARY) + "; fi; echo status=$?; done\n");
+    std::string const game = Quote(MOTHERSHIP_BINARY);
+    tmux.Type("for t in unset empty; do if [ $t = unset ]; then env -u TERM " + game +
+              "; else TERM= " + game + "; fi; echo status=$?; done\n");
     std::string const unset =
         "\nmothership: TERM is not set, so the terminal type is unknown (set TERM)\nstatus=1";
     EXPECT_TRUE(tmux.WaitForText(unset + unset + "\n")) << tmux.Text();

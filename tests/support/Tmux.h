@@ -201,7 +201,8 @@ public:
     std::string ResizeCommandLine(int columns, int rows) const {
         std::string line = "tmux -u -f /dev/null -L " + Quote(socket_);
         for (std::string const& a : ResizeArguments(columns, rows)) {
-            line += " " + Quote(a);
+            line += ' ';
+            line += Quote(a);
         }
         return line;
     }
