@@ -33,6 +33,9 @@ namespace con {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
+// How long the rest of a character may take once its first byte is in: a
+// slow link can part its bytes, and the wait is over as soon as they come.
+constexpr int kCharacterGraceMs = 500;
 // A poll waits about a millisecond on average, which paces the animated
 // screens' pass-counted animations. The waits are gathered into one every
 // kPollBatch polls, and the polls between do not even ask the terminal: a key
@@ -345,8 +348,10 @@ void TerminalConsole::SyncSize() {
         return;
     }
     // Drawn whole after every resize, even back to the same size: a terminal
-    // made narrower and wider again has lost the columns it cut off.
+    // made narrower and wider again has lost the columns it cut off. The
+    // curses library is told too, for the size line drawn while too small.
     redrawAll_ = true;
+    clearok(curscr, TRUE);
     winsize size{};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_row == 0 || size.ws_col == 0) {
         return;
@@ -358,15 +363,25 @@ void TerminalConsole::SyncSize() {
 
 TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) {
     int idle = 0;
+    bool readable = false;
     for (;;) {
         // What the curses library holds already (the rest of an escape
         // sequence it did not know) or the terminal has is taken first.
-        wtimeout(stdscr, 0);
+        // Once the terminal has input, a character whose bytes come apart
+        // gets a moment to arrive whole.
+        wtimeout(stdscr, readable ? kCharacterGraceMs : 0);
+        bool const afterInput = readable;
+        readable = false;
         wint_t code = 0;
         int const status = wget_wch(stdscr, &code);
         if (status != ERR) {
             key = {status == KEY_CODE_YES, static_cast<uint32_t>(code)};
             return Input::Key;
+        }
+        if (afterInput) {
+            // A key that cut a broken character short is handed back to the
+            // library, not to the terminal: it is read before any wait.
+            continue;
         }
         if (waitMs == 0) {
             return Input::None;
@@ -396,6 +411,7 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
         if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 || ++idle > 100) {
             HandleTerminalLoss();
         }
+        readable = true;
     }
 }
 

@@ -184,7 +184,11 @@ TEST(TerminalKeys, BlockingReadsGetEveryKeyWithItsCodesAndItsRelease) {
     Tmux tmux;
     StartProbe(tmux, "read");
     ExpectKeysArrive(tmux);
-    int const downs = static_cast<int>(KeyCases().size());
+    int const downs = static_cast<int>(KeyCases().size()) + 1;
+    // A byte that starts no character, and the key that cuts it short: the
+    // key is read, and at once.
+    tmux.Type("\xff");
+    EXPECT_EQ(Press(tmux, {{"Up"}, "", 38, 0}, downs), Expect(38, 0)) << "Up after a stray byte";
     EXPECT_TRUE(tmux.WaitFor([&](std::string const& t) { return Count(t, "ups=") == downs; }))
         << "each key-down is followed by its release\n"
         << tmux.Text();
@@ -237,6 +241,14 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     // and the game saw no key for it.
     tmux.Resize(79, 25);
     ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
+    std::string const shrunk = tmux.Text();
+    auto const ink = [](std::string const& t) {
+        return std::count_if(t.begin(), t.end(), [](char c) { return c != ' ' && c != '\n'; });
+    };
+    EXPECT_EQ(ink(shrunk), ink(con::SizeMessage(79, 25)))
+        << "the message alone, nothing left of the screen before\n"
+        << shrunk;
     tmux.Resize(80, 25);
     ASSERT_TRUE(tmux.WaitForText("downs=0 ups=0")) << tmux.Text();
     ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
@@ -354,6 +366,14 @@ TEST(TerminalRest, TheMainDeckAtRestAnswersAResizeAndAKey) {
     std::this_thread::sleep_for(kRest);
     tmux.Resize(79, 25);
     ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
+    std::string const shrunk = tmux.Text();
+    auto const ink = [](std::string const& t) {
+        return std::count_if(t.begin(), t.end(), [](char c) { return c != ' ' && c != '\n'; });
+    };
+    EXPECT_EQ(ink(shrunk), ink(con::SizeMessage(79, 25)))
+        << "the message alone, nothing left of the screen before\n"
+        << shrunk;
     tmux.Resize(80, 25);
     ASSERT_TRUE(AwaitScreen(tmux, OnDeckAt(" NAVIGATION:"), "the main deck drawn again"));
     std::this_thread::sleep_for(kRest);
