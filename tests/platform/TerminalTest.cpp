@@ -224,6 +224,19 @@ TEST(TerminalKeys, DecodingMatchesTheKeyboardTable) {
 
 // ---- Size ------------------------------------------------------------------------
 
+// Waits for the size message of a terminal of `columns` x `rows`, and checks
+// that nothing else shows: no piece of the screen before is left around it.
+void ExpectTheSizeMessageAlone(Tmux const& tmux, int columns, int rows) {
+    std::string const message = con::SizeMessage(columns, rows);
+    ASSERT_TRUE(tmux.WaitForText(message.substr(message.find("this one is")))) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
+    std::string const shown = tmux.Text();
+    auto const ink = [](std::string const& t) {
+        return std::count_if(t.begin(), t.end(), [](char c) { return c != ' ' && c != '\n'; });
+    };
+    EXPECT_EQ(ink(shown), ink(message)) << "the message alone\n" << shown;
+}
+
 TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     REQUIRE_TMUX();
     Tmux tmux;
@@ -240,15 +253,7 @@ TEST(TerminalSize, TooSmallShowsTheSizeNeededAndRedrawsOnceLargeEnough) {
     // Shrinking while running: the message again, then the whole screen back,
     // and the game saw no key for it.
     tmux.Resize(79, 25);
-    ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
-    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
-    std::string const shrunk = tmux.Text();
-    auto const ink = [](std::string const& t) {
-        return std::count_if(t.begin(), t.end(), [](char c) { return c != ' ' && c != '\n'; });
-    };
-    EXPECT_EQ(ink(shrunk), ink(con::SizeMessage(79, 25)))
-        << "the message alone, nothing left of the screen before\n"
-        << shrunk;
+    ExpectTheSizeMessageAlone(tmux, 79, 25);
     tmux.Resize(80, 25);
     ASSERT_TRUE(tmux.WaitForText("downs=0 ups=0")) << tmux.Text();
     ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
@@ -365,15 +370,7 @@ TEST(TerminalRest, TheMainDeckAtRestAnswersAResizeAndAKey) {
     ASSERT_TRUE(StartNewGame(tmux));
     std::this_thread::sleep_for(kRest);
     tmux.Resize(79, 25);
-    ASSERT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
-    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
-    std::string const shrunk = tmux.Text();
-    auto const ink = [](std::string const& t) {
-        return std::count_if(t.begin(), t.end(), [](char c) { return c != ' ' && c != '\n'; });
-    };
-    EXPECT_EQ(ink(shrunk), ink(con::SizeMessage(79, 25)))
-        << "the message alone, nothing left of the screen before\n"
-        << shrunk;
+    ExpectTheSizeMessageAlone(tmux, 79, 25);
     tmux.Resize(80, 25);
     ASSERT_TRUE(AwaitScreen(tmux, OnDeckAt(" NAVIGATION:"), "the main deck drawn again"));
     std::this_thread::sleep_for(kRest);
@@ -483,7 +480,7 @@ TEST(TerminalResize, ASignalJustBeforeTheWaitForAKeyIsDrawnAtOnce) {
         GTEST_SKIP() << "the debugger could not attach:\n" << debugger.output;
     }
     ASSERT_NE(debugger.output.find("Breakpoint 1"), std::string::npos) << debugger.output;
-    EXPECT_TRUE(tmux.WaitForText("this one is 79 x 25.")) << tmux.Text();
+    ExpectTheSizeMessageAlone(tmux, 79, 25);
 }
 
 }  // namespace
