@@ -17,6 +17,7 @@
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 #include "platform/Cp437.h"
 #include "platform/Keyboard.h"
@@ -81,9 +82,10 @@ void WatchResizes(int writeFd) {
     sigaction(SIGWINCH, &action, &cursesResizeAction);
 }
 
+// Puts the curses library's handler back and closes the pipe's end it wrote to.
 void StopWatchingResizes() {
     sigaction(SIGWINCH, &cursesResizeAction, nullptr);
-    resizeWriteFd.store(-1);
+    close(resizeWriteFd.exchange(-1));
 }
 
 // A terminal capability string, without the padding marks some carry.
@@ -223,11 +225,10 @@ TerminalConsole::TerminalConsole() {
         throw TerminalUnavailable("cannot make a pipe to watch the terminal's size");
     }
     resizeReadFd_ = pipeFds[0];
-    resizeWriteFd_ = pipeFds[1];
     screen_ = newterm(nullptr, stdout, stdin);
     if (screen_ == nullptr) {
-        close(resizeReadFd_);
-        close(resizeWriteFd_);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
         throw TerminalUnavailable("the terminal could not be taken over");  // its type was fine
     }
     set_term(screen_);
@@ -249,7 +250,7 @@ TerminalConsole::TerminalConsole() {
     }
     ConfigureKeys();
     resized.store(true);
-    WatchResizes(resizeWriteFd_);
+    WatchResizes(pipeFds[1]);
 
     std::string sequence = Capability("op") + Capability("sgr0") + Capability("cnorm") + Capability("rmkx");
     std::string const leaveScreen = Capability("rmcup");
@@ -270,7 +271,6 @@ void TerminalConsole::Restore() {
     restored_ = true;
     StopWatchingResizes();
     close(resizeReadFd_);
-    close(resizeWriteFd_);
     endwin();
     DisarmTerminalRestore();
     delscreen(screen_);
@@ -519,9 +519,10 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
     // ends the wait (a key, or a resize once the screen is redrawn) at once,
     // so the screen's loop takes it on its very next pass.
     bool const rest = !block && AtRest();
+    bool const askNow = std::exchange(askNext_, false);
     int waitMs = -1;
     if (!block && !rest) {
-        if (askNext_) {
+        if (askNow) {
             waitMs = 0;  // a pause paced this pass: look, but do not wait as well
             pollsSinceWait_ = 0;
         } else if (++pollsSinceWait_ < kPollBatch) {
@@ -531,7 +532,6 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             waitMs = kPollBatch * kPollWaitMs;
             pollsSinceWait_ = 0;
         }
-        askNext_ = false;
     }
     for (;;) {
         TerminalKey key;
@@ -541,12 +541,9 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             return;
         }
         stirred_ = true;
-        if (input == Input::Resize || (key.function && key.code == KEY_RESIZE)) {
+        if (input == Input::Resize) {
             // The game never sees a resize: the screen is drawn anew (after a
             // wait while the terminal is too small) and reading goes on.
-            if (input != Input::Resize) {
-                redrawAll_ = true;
-            }
             Present();
             if (!block) {
                 return;

@@ -128,8 +128,7 @@ private:
     bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
     int pollsSinceWait_ = 0;       // polls since the last one that waited
     bool askNext_ = false;         // a pause came: the next poll looks at the terminal
-    int resizeReadFd_ = -1;        // the resize signal's pipe
-    int resizeWriteFd_ = -1;
+    int resizeReadFd_ = -1;        // the resize signal's pipe, the end waits watch
     // What the last poll saw, to tell a still screen from one that moves.
     bool stirred_ = true;  // a key, a pause or a resize since the last poll
     uint64_t polledGeneration_ = 0;
