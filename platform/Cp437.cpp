@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "platform/Utf8Decoder.h"
+
 namespace con {
 
 namespace {
@@ -79,45 +81,16 @@ void AppendUtf8(std::string& out, char32_t c) {
 // bytes, with its code point in `code`; 0 when the bytes there are not one
 // (a stray continuation, a cut or overlong sequence, a surrogate).
 std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
-    if (text.empty()) {
-        return 0;
-    }
-    auto const lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 1;
-    char32_t lowest = 0;
-    if (lead < 0x80) {
-        code = lead;
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        lowest = 0x80;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        lowest = 0x800;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        lowest = 0x10000;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        auto const next = static_cast<unsigned char>(text[k]);
-        if ((next & 0xC0) != 0x80) {
-            return 0;
+    Utf8Decoder decoder;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (decoder.Add(static_cast<uint8_t>(text[i]))) {
+            case Utf8Decoder::Step::Character: code = decoder.Code(); return i + 1;
+            case Utf8Decoder::Step::More: break;
+            case Utf8Decoder::Step::Stray:
+            case Utf8Decoder::Step::Cut: return 0;
         }
-        code = (code << 6) | (next & 0x3F);
     }
-    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
+    return 0;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
@@ -23,6 +24,7 @@
 #include "platform/Keyboard.h"
 #include "platform/TerminalRestore.h"
 #include "platform/TerminalType.h"
+#include "platform/Utf8Decoder.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
@@ -37,6 +39,8 @@ constexpr int kEscapeDelayMs = 25;
 // How long the rest of a character may take once its first byte is in: a
 // slow link can part its bytes, and the wait is over as soon as they come.
 constexpr int kCharacterGraceMs = 500;
+// Wake-ups in a row for input that no read then found: the terminal has gone.
+constexpr int kEmptyWakeUps = 100;
 // A poll waits about a millisecond on average, which paces the animated
 // screens' pass-counted animations. The waits are gathered into one every
 // kPollBatch polls, and the polls between do not even ask the terminal: a key
@@ -361,35 +365,90 @@ void TerminalConsole::SyncSize() {
     }
 }
 
+bool TerminalConsole::Take(int got, TerminalKey& key, Input& input) {
+    if (got == KEY_RESIZE) {
+        // The curses library found the size changed (on a continue after a
+        // stop, when no signal told us): a resize like any other.
+        resized.store(true);
+        input = Input::Resize;
+        return true;
+    }
+    input = Input::Key;
+    if (got >= KEY_MIN) {
+        decoder_.Drop();  // a key cuts short a character begun
+        key = {true, static_cast<uint32_t>(got)};
+        return true;
+    }
+    auto const byte = static_cast<uint8_t>(got);
+    if (!utf8_) {
+        // One byte, one character, as the locale reads it; in the C locale
+        // a byte past ASCII is none, and is dropped alone.
+        wint_t const code = btowc(byte);
+        key = {false, static_cast<uint32_t>(code)};
+        return code != WEOF;
+    }
+    Utf8Decoder::Step step = decoder_.Add(byte);
+    if (step == Utf8Decoder::Step::Cut) {
+        step = decoder_.Add(byte);  // the broken start is dropped, this byte read afresh
+    }
+    if (step == Utf8Decoder::Step::More && byte >= 0xC0) {  // a lead byte: the character's time starts
+        restUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCharacterGraceMs);
+    }
+    key = {false, decoder_.Code()};
+    return step == Utf8Decoder::Step::Character;
+}
+
 TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) {
-    int idle = 0;
-    bool readable = false;
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point const until =
+        waitMs > 0 ? Clock::now() + std::chrono::milliseconds(waitMs) : Clock::time_point{};
+    bool announced = false;  // the last wait ended on the terminal having input
     for (;;) {
-        // What the curses library holds already (the rest of an escape
-        // sequence it did not know) or the terminal has is taken first.
-        // Once the terminal has input, a character whose bytes come apart
-        // gets a moment to arrive whole.
-        wtimeout(stdscr, readable ? kCharacterGraceMs : 0);
-        bool const afterInput = readable;
-        readable = false;
-        wint_t code = 0;
-        int const status = wget_wch(stdscr, &code);
-        if (status != ERR) {
-            key = {status == KEY_CODE_YES, static_cast<uint32_t>(code)};
-            return Input::Key;
-        }
-        if (afterInput) {
-            // A key that cut a broken character short is handed back to the
-            // library, not to the terminal: it is read before any wait.
+        // Bytes are taken one at a time, first what the curses library holds
+        // already (what followed an escape sequence it did not know), then
+        // what the terminal has; characters are assembled here, where a wait
+        // can see what is still missing.
+        wtimeout(stdscr, 0);
+        if (int const got = wgetch(stdscr); got != ERR) {
+            emptyWakeUps_ = 0;
+            Input input = Input::None;
+            if (Take(got, key, input)) {
+                return input;
+            }
             continue;
         }
-        if (waitMs == 0) {
+        // A terminal that has gone may keep saying there is input that no
+        // read ever finds. Input that is read, however much of it is junk,
+        // never counts.
+        if (announced && ++emptyWakeUps_ > kEmptyWakeUps) {
+            HandleTerminalLoss();
+        }
+        announced = false;
+        // The wait: as long as asked, but no longer than the rest of a
+        // character begun may take; once that time is up it is dropped.
+        int timeout = waitMs;
+        if (waitMs > 0) {
+            timeout = static_cast<int>(std::max<Clock::rep>(
+                std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count(), 0));
+        }
+        if (decoder_.Pending()) {
+            auto const rest = std::chrono::ceil<std::chrono::milliseconds>(restUntil_ - Clock::now()).count();
+            if (rest <= 0) {
+                decoder_.Drop();
+                continue;
+            }
+            timeout = timeout < 0 ? static_cast<int>(rest) : std::min(timeout, static_cast<int>(rest));
+        }
+        if (timeout == 0) {
             return Input::None;
         }
         pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {resizeReadFd_, POLLIN, 0}};
-        int const ready = poll(watched, 2, waitMs);
+        int const ready = poll(watched, 2, timeout);
         if (ready == 0) {
-            return Input::None;
+            if (waitMs > 0 && Clock::now() >= until) {
+                return Input::None;
+            }
+            continue;  // a character's time is up: it is dropped above, and the wait goes on
         }
         if (ready < 0) {
             if (errno != EINTR) {
@@ -398,7 +457,7 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
             if (waitMs > 0) {
                 return Input::None;  // a stop and continue, say: the pass comes round again
             }
-            continue;
+            continue;  // what the curses library queued meanwhile (a resize on a continue) is read first
         }
         if ((watched[1].revents & POLLIN) != 0) {
             char drained[64];
@@ -406,12 +465,10 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
             }
             return Input::Resize;
         }
-        // A terminal that has gone fails for good, or keeps saying there is
-        // input that never comes.
-        if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 || ++idle > 100) {
+        if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
             HandleTerminalLoss();
         }
-        readable = true;
+        announced = true;
     }
 }
 

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/Utf8Decoder.h"
 
 struct screen;  // the curses library's own
 
@@ -53,7 +54,7 @@ int AnsiColour(int consoleColour);
 // into its background is made readable).
 TerminalColours ColoursFor(uint16_t attribute, int colours);
 
-// Decodes one result of the curses wide-character read: `functionKey` for a
+// Decodes one key read from the terminal: `functionKey` for a curses
 // key code (arrows, pages, F-keys), else `code` is a character. Fills `record`
 // (key down) and returns true for keys the game knows.
 bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record);
@@ -90,7 +91,8 @@ private:
         bool ready = false;
     };
 
-    // One result of the curses wide-character read.
+    // A key as the curses library reads it, or a character assembled from
+    // its bytes.
     struct TerminalKey {
         bool function = false;  // a key code (arrows, pages, F-keys), else a character
         uint32_t code = 0;
@@ -100,6 +102,10 @@ private:
     // takes; 0: not at all) for one. A resize is told once, whenever its
     // signal landed; the size itself is followed by SyncSize.
     Input NextInput(int waitMs, TerminalKey& key);
+    // Takes one result of the curses read: true when it made `input` (a key
+    // in `key`, or a resize), false for a byte of a character still to come
+    // or a byte dropped.
+    bool Take(int got, TerminalKey& key, Input& input);
 
     void ConfigureKeys();
     Look const& LookFor(uint16_t attribute);
@@ -129,6 +135,9 @@ private:
     int pollsSinceWait_ = 0;       // polls since the last one that waited
     bool askNext_ = false;         // a pause came: the next poll looks at the terminal
     int resizeReadFd_ = -1;        // the resize signal's pipe, the end waits watch
+    Utf8Decoder decoder_;          // the character being read, across waits
+    std::chrono::steady_clock::time_point restUntil_;  // when the rest of it is given up
+    int emptyWakeUps_ = 0;                             // wake-ups in a row for input that no read found
     // What the last poll saw, to tell a still screen from one that moves.
     bool stirred_ = true;  // a key, a pause or a resize since the last poll
     uint64_t polledGeneration_ = 0;

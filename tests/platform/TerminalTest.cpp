@@ -127,15 +127,10 @@ struct KeyCase {
     int character;
 };
 
-// Sends one key and returns the "vk=.. ch=.." line the probe shows for it.
-// `number` counts the key-downs the probe has read, this one included.
-std::string Press(Tmux& tmux, KeyCase const& key, int number) {
+// The "vk=.. ch=.." line the probe shows for the key-down numbered
+// `number` (counting from 1), once it has read that many.
+std::string KeyShown(Tmux& tmux, int number) {
     std::string const label = "key " + std::to_string(number) + ": ";
-    if (key.typed.empty()) {
-        tmux.Keys(key.tmuxKeys);
-    } else {
-        tmux.Type(key.typed);
-    }
     std::string line;
     if (!tmux.WaitFor([&](std::string const& t) {
             line = Tmux::RowOf(t, 24);
@@ -145,6 +140,16 @@ std::string Press(Tmux& tmux, KeyCase const& key, int number) {
     }
     line = line.substr(label.size());
     return line.substr(0, line.find_last_not_of(' ', 40) + 1);
+}
+
+// Sends one key and returns the line the probe shows for it.
+std::string Press(Tmux& tmux, KeyCase const& key, int number) {
+    if (key.typed.empty()) {
+        tmux.Keys(key.tmuxKeys);
+    } else {
+        tmux.Type(key.typed);
+    }
+    return KeyShown(tmux, number);
 }
 
 std::string Expect(int virtualKey, int character) {
@@ -192,6 +197,35 @@ TEST(TerminalKeys, BlockingReadsGetEveryKeyWithItsCodesAndItsRelease) {
     EXPECT_TRUE(tmux.WaitFor([&](std::string const& t) { return Count(t, "ups=") == downs; }))
         << "each key-down is followed by its release\n"
         << tmux.Text();
+}
+
+TEST(TerminalKeys, AByteOfNoCharacterIsDroppedAloneAndACharacterInTwoPartsArrivesWhole) {
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "read");
+    auto const downs = [&](int n) {
+        return tmux.WaitFor([&](std::string const& t) { return Count(t, "downs=") == n; });
+    };
+    // In one write: the key after the stray byte is read at once.
+    tmux.Type("z\xff\x1b[B");
+    EXPECT_EQ(KeyShown(tmux, 2), Expect(40, 0)) << "Down after z and a stray byte";
+    EXPECT_TRUE(downs(2)) << "z read too\n" << tmux.Text();
+    tmux.Type(
+        "\xff"
+        "a");
+    EXPECT_EQ(KeyShown(tmux, 3), Expect(65, 97)) << "the byte after a stray one is kept";
+    // The first byte of e acute comes with a letter, the second a little later.
+    tmux.Type("a\xc3");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    tmux.Type("\xa9");
+    EXPECT_EQ(KeyShown(tmux, 5), Expect(0, 130)) << "e acute, whole";
+    EXPECT_TRUE(downs(5)) << tmux.Text();
+    // Junk that used to end the game: each lone byte was counted as a
+    // wake-up with no input, as though the terminal had gone.
+    for (int i = 0; i < 150; ++i) {
+        tmux.Type("\xff");
+    }
+    EXPECT_EQ(Press(tmux, {{}, "x", 88, 120}, 6), Expect(88, 120)) << "still reading after the junk";
 }
 
 TEST(TerminalKeys, PollingLoopsGetEveryKeyWithItsCodes) {
@@ -301,6 +335,30 @@ TEST(TerminalScreen, CursorFollowsTheModel) {
         return tmux.Show("#{cursor_flag} #{cursor_x},#{cursor_y}") == "1 5,23";
     })) << "shown at (5, 23): "
         << tmux.Show("#{cursor_flag} #{cursor_x},#{cursor_y}");
+}
+
+TEST(TerminalSize, AResizeWhileStoppedIsDrawnOnTheContinue) {
+    // No signal tells of a resize while the game is stopped; the curses
+    // library finds it on the continue, and no key need be pressed.
+    REQUIRE_TMUX();
+    Tmux tmux;
+    tmux.Start("sh");  // interactive: with job control
+    ASSERT_TRUE(tmux.WaitForText("$"));
+    tmux.Type(Probe() + "\n");
+    ASSERT_TRUE(tmux.WaitForText("downs=0")) << tmux.Text();
+    auto const stopResizeContinue = [&](int columns, int rows) {
+        tmux.Keys({"C-z"});
+        ASSERT_TRUE(tmux.WaitForText("Stopped")) << tmux.Text();
+        tmux.Resize(columns, rows);
+        tmux.Type("clear; fg\n");
+    };
+    stopResizeContinue(70, 20);
+    ExpectTheSizeMessageAlone(tmux, 70, 20);
+    stopResizeContinue(80, 25);
+    ASSERT_TRUE(tmux.WaitForText("downs=0 ups=0")) << tmux.Text();
+    ASSERT_TRUE(tmux.WaitUntilStill()) << tmux.Text();
+    EXPECT_EQ(tmux.Row(2).substr(0, 3), "@AB") << "the whole screen drawn back\n" << tmux.Text();
+    EXPECT_EQ(Press(tmux, {{"Down"}, "", 40, 0}, 1), Expect(40, 0)) << "the resizes were no keys";
 }
 
 // ---- Terminal types ----------------------------------------------------------------
