@@ -3,7 +3,9 @@
 // The model (80 x 25 cells of code page 437 bytes and attributes) stays the
 // truth; at every wait point the terminal is brought up to date with it,
 // writing only the cells that changed since the last time. Terminal input is
-// decoded into key records with the keyboard codes the game reads. A terminal
+// read a byte at a time (keys the curses library knows by their sequences
+// come whole), UTF-8 characters are put together here, and the keys become
+// key records with the keyboard codes the game reads. A terminal
 // smaller than 80 x 25 shows one line asking for more room and the game waits,
 // never seeing the resize.
 //
