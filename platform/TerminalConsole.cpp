@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
+#include <span>
 #include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -301,9 +302,19 @@ void TerminalConsole::ConfigureKeys() {
         {"\033[20~", KEY_F(9)}, {"\033[21~", KEY_F(10)}, {"\033[23~", KEY_F(11)}, {"\033[24~", KEY_F(12)},
         {"\033OM", KEY_ENTER},
     };
-    for (Sequence const& s : kSequences) {
-        if (key_defined(s.text) == 0) {
-            define_key(s.text, s.key);
+    // The keypad in application mode, which the keypad switch also turns on
+    // in some terminals: its characters, not an Escape and two letters.
+    static constexpr Sequence kKeypad[] = {
+        {"\033Op", '0'}, {"\033Oq", '1'}, {"\033Or", '2'}, {"\033Os", '3'}, {"\033Ot", '4'}, {"\033Ou", '5'},
+        {"\033Ov", '6'}, {"\033Ow", '7'}, {"\033Ox", '8'}, {"\033Oy", '9'}, {"\033Oj", '*'}, {"\033Ok", '+'},
+        {"\033Ol", ','}, {"\033Om", '-'}, {"\033On", '.'}, {"\033Oo", '/'}, {"\033OX", '='},
+    };
+    for (std::span<Sequence const> table :
+         {std::span<Sequence const>(kSequences), std::span<Sequence const>(kKeypad)}) {
+        for (Sequence const& s : table) {
+            if (key_defined(s.text) == 0) {
+                define_key(s.text, s.key);
+            }
         }
     }
 }
