@@ -437,18 +437,18 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
         announced = false;
         // The wait: as long as asked, but no longer than the rest of a
         // character begun may take; once that time is up it is dropped.
-        int timeout = waitMs;
-        if (waitMs > 0) {
-            timeout = static_cast<int>(std::max<Clock::rep>(
-                std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now()).count(), 0));
-        }
+        auto const msLeft = [](Clock::time_point when) {
+            auto const left = std::chrono::ceil<std::chrono::milliseconds>(when - Clock::now()).count();
+            return static_cast<int>(std::max<decltype(left)>(left, 0));
+        };
+        int timeout = waitMs > 0 ? msLeft(until) : waitMs;
         if (decoder_.Pending()) {
-            auto const rest = std::chrono::ceil<std::chrono::milliseconds>(restUntil_ - Clock::now()).count();
-            if (rest <= 0) {
+            int const rest = msLeft(restUntil_);
+            if (rest == 0) {
                 decoder_.Drop();
                 continue;
             }
-            timeout = timeout < 0 ? static_cast<int>(rest) : std::min(timeout, static_cast<int>(rest));
+            timeout = timeout < 0 ? rest : std::min(timeout, rest);
         }
         if (timeout == 0) {
             return Input::None;
