@@ -93,6 +93,13 @@ void StopWatchingResizes() {
     close(resizeWriteFd.exchange(-1));
 }
 
+// Whole milliseconds from now until `when`, none once it has passed.
+int MillisecondsLeft(std::chrono::steady_clock::time_point when) {
+    auto const left =
+        std::chrono::ceil<std::chrono::milliseconds>(when - std::chrono::steady_clock::now()).count();
+    return static_cast<int>(std::max<decltype(left)>(left, 0));
+}
+
 // A terminal capability string, without the padding marks some carry.
 std::string Capability(char const* name) {
     char const* s = tigetstr(name);
@@ -385,6 +392,13 @@ bool TerminalConsole::Take(int got, TerminalKey& key, Input& input) {
         return true;
     }
     input = Input::Key;
+    if (got == 27) {
+        decoder_.Drop();  // an Escape cuts short a character begun
+        got = FinishEscape();
+        if (got == ERR) {
+            return false;
+        }
+    }
     if (got >= KEY_MIN) {
         decoder_.Drop();  // a key cuts short a character begun
         key = {true, static_cast<uint32_t>(got)};
@@ -407,6 +421,41 @@ bool TerminalConsole::Take(int got, TerminalKey& key, Input& input) {
     }
     key = {false, decoder_.Code()};
     return step == Utf8Decoder::Step::Character;
+}
+
+int TerminalConsole::FinishEscape() {
+    wtimeout(stdscr, 0);
+    int const second = wgetch(stdscr);
+    if (second != '[' && second != 'O') {
+        if (second != ERR) {
+            ungetch(second);  // an Escape, then a key of its own
+        }
+        return 27;
+    }
+    // A control sequence: parameter and intermediate bytes, then one final
+    // byte (at once after ESC O).
+    constexpr std::size_t kLongest = 32;
+    std::string sequence{'\033', static_cast<char>(second)};
+    auto const until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCharacterGraceMs);
+    for (;;) {
+        wtimeout(stdscr, MillisecondsLeft(until));
+        int const got = wgetch(stdscr);
+        if (got == ERR) {
+            return ERR;  // the rest never came
+        }
+        if (got < 0x20 || got > 0x7E) {
+            ungetch(got);  // no part of a sequence: read on its own
+            return ERR;
+        }
+        sequence += static_cast<char>(got);
+        if (second == 'O' || got >= 0x40) {
+            int const key = key_defined(sequence.c_str());
+            return key > 0 ? key : ERR;
+        }
+        if (sequence.size() >= kLongest) {
+            return ERR;
+        }
+    }
 }
 
 TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) {
@@ -437,13 +486,9 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
         announced = false;
         // The wait: as long as asked, but no longer than the rest of a
         // character begun may take; once that time is up it is dropped.
-        auto const msLeft = [](Clock::time_point when) {
-            auto const left = std::chrono::ceil<std::chrono::milliseconds>(when - Clock::now()).count();
-            return static_cast<int>(std::max<decltype(left)>(left, 0));
-        };
-        int timeout = waitMs > 0 ? msLeft(until) : waitMs;
+        int timeout = waitMs > 0 ? MillisecondsLeft(until) : waitMs;
         if (decoder_.Pending()) {
-            int const rest = msLeft(restUntil_);
+            int const rest = MillisecondsLeft(restUntil_);
             if (rest == 0) {
                 decoder_.Drop();
                 continue;

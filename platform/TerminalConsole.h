@@ -108,6 +108,13 @@ private:
     // in `key`, or a resize), false for a byte of a character still to come
     // or a byte dropped.
     bool Take(int got, TerminalKey& key, Input& input);
+    // After an Escape the curses library matched to no key: when the bytes
+    // behind it already begin a control sequence (ESC [ or ESC O), the whole
+    // sequence is read, up to its final byte or for half a second, and is
+    // the key it stands for or nothing. A sequence the terminal's description
+    // lacks, or one a slow link cut apart, never reaches a screen as an
+    // Escape and some letters. Returns the key (27 for an Escape), or ERR.
+    int FinishEscape();
 
     void ConfigureKeys();
     Look const& LookFor(uint16_t attribute);

@@ -200,7 +200,7 @@ TEST(TerminalKeys, BlockingReadsGetEveryKeyWithItsCodesAndItsRelease) {
         << tmux.Text();
 }
 
-TEST(TerminalKeys, AByteOfNoCharacterIsDroppedAloneAndACharacterInTwoPartsArrivesWhole) {
+TEST(TerminalKeys, BytesOfNoKeyAreDroppedAndAKeyInTwoPartsArrivesWhole) {
     REQUIRE_TMUX();
     Tmux tmux;
     StartProbe(tmux, "read");
@@ -227,6 +227,15 @@ TEST(TerminalKeys, AByteOfNoCharacterIsDroppedAloneAndACharacterInTwoPartsArrive
         tmux.Type("\xff");
     }
     EXPECT_EQ(Press(tmux, {{}, "x", 88, 120}, 6), Expect(88, 120)) << "still reading after the junk";
+    // A control sequence the terminal's description lacks is dropped whole,
+    // and one cut apart is still its key: neither is an Escape and letters.
+    tmux.Type("\x1b[99~b");
+    EXPECT_EQ(KeyShown(tmux, 7), Expect(66, 98)) << "b after an unknown sequence";
+    tmux.Type("\x1b[");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    tmux.Type("B");
+    EXPECT_EQ(KeyShown(tmux, 8), Expect(40, 0)) << "Down in two parts";
+    EXPECT_TRUE(downs(8)) << tmux.Text();
 }
 
 TEST(TerminalKeys, PollingLoopsGetEveryKeyWithItsCodes) {
