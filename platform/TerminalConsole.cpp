@@ -319,9 +319,16 @@ void TerminalConsole::ConfigureKeys() {
     for (std::span<Sequence const> table :
          {std::span<Sequence const>(kSequences), std::span<Sequence const>(kKeypad)}) {
         for (Sequence const& s : table) {
-            if (key_defined(s.text) == 0) {
-                define_key(s.text, s.key);
+            // Ours where the description lacks the sequence, or gives it a
+            // key the game does not know (xterm's keypad keys, say).
+            int const bound = key_defined(s.text);
+            KeyRecord known;
+            if (bound > 0 && !DecodeTerminalKey(true, static_cast<uint32_t>(bound), known)) {
+                define_key(s.text, 0);
+            } else if (bound != 0) {
+                continue;
             }
+            define_key(s.text, s.key);
         }
     }
 }
@@ -447,13 +454,14 @@ int TerminalConsole::FinishEscape() {
             ungetch(got);  // no part of a sequence: read on its own
             return ERR;
         }
-        sequence += static_cast<char>(got);
-        if (second == 'O' || got >= 0x40) {
-            int const key = key_defined(sequence.c_str());
-            return key > 0 ? key : ERR;
+        if (sequence.size() < kLongest) {
+            sequence += static_cast<char>(got);
+        } else {
+            sequence.clear();  // longer than any key's: read to its end and dropped
         }
-        if (sequence.size() >= kLongest) {
-            return ERR;
+        if (second == 'O' || got >= 0x40) {
+            int const key = sequence.empty() ? 0 : key_defined(sequence.c_str());
+            return key > 0 ? key : ERR;
         }
     }
 }

@@ -235,7 +235,20 @@ TEST(TerminalKeys, BytesOfNoKeyAreDroppedAndAKeyInTwoPartsArrivesWhole) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     tmux.Type("B");
     EXPECT_EQ(KeyShown(tmux, 8), Expect(40, 0)) << "Down in two parts";
-    EXPECT_TRUE(downs(8)) << tmux.Text();
+    tmux.Type("\x1b[" + std::string(40, '1') + "~c");
+    EXPECT_EQ(KeyShown(tmux, 9), Expect(67, 99)) << "c after a sequence longer than any key's";
+    EXPECT_TRUE(downs(9)) << tmux.Text();
+}
+
+TEST(TerminalKeys, TheKeypadReadsAsItsCharactersWhereTheTerminalNamesItsKeysOtherwise) {
+    // xterm's description gives most keypad keys codes of their own, which
+    // the game does not know: they used to do nothing at all.
+    REQUIRE_TMUX();
+    Tmux tmux;
+    StartProbe(tmux, "read", "xterm-256color");
+    EXPECT_EQ(Press(tmux, {{"KP5"}, "", 53, 53}, 1), Expect(53, 53));
+    EXPECT_EQ(Press(tmux, {{"KP+"}, "", 187, 43}, 2), Expect(187, 43));
+    EXPECT_EQ(Press(tmux, {{"KP7"}, "", 36, 0}, 3), Expect(36, 0)) << "a code the game knows stays: Home";
 }
 
 TEST(TerminalKeys, PollingLoopsGetEveryKeyWithItsCodes) {
