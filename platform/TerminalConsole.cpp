@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
-#include <span>
 #include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -162,6 +161,8 @@ bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record) {
             case KEY_A1: record.virtualKey = VK_HOME; return true;
             case KEY_END:
             case KEY_C1: record.virtualKey = VK_END; return true;
+            case KEY_A3: record.virtualKey = VK_PRIOR; return true;
+            case KEY_C3: record.virtualKey = VK_NEXT; return true;
             case KEY_IC: record.virtualKey = VK_INSERT; return true;
             case KEY_DC: record.virtualKey = VK_DELETE; return true;
             case KEY_BACKSPACE: record = KeyRecordFor(8); return true;
@@ -297,6 +298,7 @@ void TerminalConsole::ConfigureKeys() {
         char const* text;
         int key;
     };
+    // clang-format off
     static constexpr Sequence kSequences[] = {
         {"\033[A", KEY_UP},     {"\033[B", KEY_DOWN},    {"\033[C", KEY_RIGHT},   {"\033[D", KEY_LEFT},
         {"\033OA", KEY_UP},     {"\033OB", KEY_DOWN},    {"\033OC", KEY_RIGHT},   {"\033OD", KEY_LEFT},
@@ -308,28 +310,26 @@ void TerminalConsole::ConfigureKeys() {
         {"\033[15~", KEY_F(5)}, {"\033[17~", KEY_F(6)},  {"\033[18~", KEY_F(7)},  {"\033[19~", KEY_F(8)},
         {"\033[20~", KEY_F(9)}, {"\033[21~", KEY_F(10)}, {"\033[23~", KEY_F(11)}, {"\033[24~", KEY_F(12)},
         {"\033OM", KEY_ENTER},
+        // The keypad in application mode, which the keypad switch also turns
+        // on in some terminals, and which they send with NumLock off: the keys
+        // printed beside the digits (5 is none), and the signs as themselves.
+        {"\033Op", KEY_IC},     {"\033Oq", KEY_END},     {"\033Or", KEY_DOWN},    {"\033Os", KEY_NPAGE},
+        {"\033Ot", KEY_LEFT},   {"\033Ov", KEY_RIGHT},   {"\033Ow", KEY_HOME},    {"\033Ox", KEY_UP},
+        {"\033Oy", KEY_PPAGE},  {"\033On", KEY_DC},      {"\033Oj", '*'},         {"\033Ok", '+'},
+        {"\033Ol", ','},        {"\033Om", '-'},         {"\033Oo", '/'},         {"\033OX", '='},
     };
-    // The keypad in application mode, which the keypad switch also turns on
-    // in some terminals: its characters, not an Escape and two letters.
-    static constexpr Sequence kKeypad[] = {
-        {"\033Op", '0'}, {"\033Oq", '1'}, {"\033Or", '2'}, {"\033Os", '3'}, {"\033Ot", '4'}, {"\033Ou", '5'},
-        {"\033Ov", '6'}, {"\033Ow", '7'}, {"\033Ox", '8'}, {"\033Oy", '9'}, {"\033Oj", '*'}, {"\033Ok", '+'},
-        {"\033Ol", ','}, {"\033Om", '-'}, {"\033On", '.'}, {"\033Oo", '/'}, {"\033OX", '='},
-    };
-    for (std::span<Sequence const> table :
-         {std::span<Sequence const>(kSequences), std::span<Sequence const>(kKeypad)}) {
-        for (Sequence const& s : table) {
-            // Ours where the description lacks the sequence, or gives it a
-            // key the game does not know (xterm's keypad keys, say).
-            int const bound = key_defined(s.text);
-            KeyRecord known;
-            if (bound > 0 && !DecodeTerminalKey(true, static_cast<uint32_t>(bound), known)) {
-                define_key(s.text, 0);
-            } else if (bound != 0) {
-                continue;
-            }
-            define_key(s.text, s.key);
+    // clang-format on
+    for (Sequence const& s : kSequences) {
+        // Ours where the description lacks the sequence, or gives it a key
+        // the game does not know (xterm's keypad keys, say).
+        int const bound = key_defined(s.text);
+        KeyRecord known;
+        if (bound > 0 && !DecodeTerminalKey(true, static_cast<uint32_t>(bound), known)) {
+            define_key(s.text, 0);
+        } else if (bound != 0) {
+            continue;
         }
+        define_key(s.text, s.key);
     }
 }
 
@@ -439,10 +439,10 @@ int TerminalConsole::FinishEscape() {
         }
         return 27;
     }
-    // A control sequence: parameter and intermediate bytes, then one final
-    // byte (at once after ESC O).
+    // A control sequence: parameter and intermediate bytes, then one final byte.
     constexpr std::size_t kLongest = 32;
     std::string sequence{'\033', static_cast<char>(second)};
+    bool tooLong = false;  // longer than any key's: read to its end and dropped
     auto const until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCharacterGraceMs);
     for (;;) {
         wtimeout(stdscr, MillisecondsLeft(until));
@@ -454,13 +454,12 @@ int TerminalConsole::FinishEscape() {
             ungetch(got);  // no part of a sequence: read on its own
             return ERR;
         }
-        if (sequence.size() < kLongest) {
+        tooLong = tooLong || sequence.size() >= kLongest;
+        if (!tooLong) {
             sequence += static_cast<char>(got);
-        } else {
-            sequence.clear();  // longer than any key's: read to its end and dropped
         }
-        if (second == 'O' || got >= 0x40) {
-            int const key = sequence.empty() ? 0 : key_defined(sequence.c_str());
+        if (got >= 0x40) {
+            int const key = tooLong ? 0 : key_defined(sequence.c_str());
             return key > 0 ? key : ERR;
         }
     }

@@ -169,7 +169,7 @@ std::vector<KeyCase> const& KeyCases() {
         {{}, "/", 191, 47},       {{}, "`", 192, 96},      {{}, "[", 219, 91},       {{}, "\\", 220, 92},
         {{}, "]", 221, 93},       {{}, "'", 222, 39},      {{}, "?", 191, 63},       {{}, "!", 49, 33},
         {{}, "\"", 222, 34},      {{}, "~", 192, 126},     {{"Escape"}, "", 27, 27}, {{"Up"}, "", 38, 0},
-        {{"KP2"}, "", 50, 50},    {{"KP/"}, "", 191, 47},
+        {{"KP2"}, "", 40, 0},     {{"KP/"}, "", 191, 47},
     };
     return cases;
 }
@@ -237,18 +237,21 @@ TEST(TerminalKeys, BytesOfNoKeyAreDroppedAndAKeyInTwoPartsArrivesWhole) {
     EXPECT_EQ(KeyShown(tmux, 8), Expect(40, 0)) << "Down in two parts";
     tmux.Type("\x1b[" + std::string(40, '1') + "~c");
     EXPECT_EQ(KeyShown(tmux, 9), Expect(67, 99)) << "c after a sequence longer than any key's";
-    EXPECT_TRUE(downs(9)) << tmux.Text();
+    tmux.Type("\x1bO2Pv");
+    EXPECT_EQ(KeyShown(tmux, 10), Expect(86, 118)) << "v after an unknown sequence with parameters";
+    EXPECT_TRUE(downs(10)) << tmux.Text();
 }
 
-TEST(TerminalKeys, TheKeypadReadsAsItsCharactersWhereTheTerminalNamesItsKeysOtherwise) {
+TEST(TerminalKeys, TheKeypadReadsAsItsKeysWhereTheTerminalNamesThemOtherwise) {
     // xterm's description gives most keypad keys codes of their own, which
     // the game does not know: they used to do nothing at all.
     REQUIRE_TMUX();
     Tmux tmux;
     StartProbe(tmux, "read", "xterm-256color");
-    EXPECT_EQ(Press(tmux, {{"KP5"}, "", 53, 53}, 1), Expect(53, 53));
-    EXPECT_EQ(Press(tmux, {{"KP+"}, "", 187, 43}, 2), Expect(187, 43));
-    EXPECT_EQ(Press(tmux, {{"KP7"}, "", 36, 0}, 3), Expect(36, 0)) << "a code the game knows stays: Home";
+    EXPECT_EQ(Press(tmux, {{"KP8"}, "", 38, 0}, 1), Expect(38, 0)) << "Up";
+    EXPECT_EQ(Press(tmux, {{"KP9"}, "", 33, 0}, 2), Expect(33, 0)) << "Page Up";
+    EXPECT_EQ(Press(tmux, {{"KP+"}, "", 187, 43}, 3), Expect(187, 43));
+    EXPECT_EQ(Press(tmux, {{"KP7"}, "", 36, 0}, 4), Expect(36, 0)) << "Home";
 }
 
 TEST(TerminalKeys, PollingLoopsGetEveryKeyWithItsCodes) {
