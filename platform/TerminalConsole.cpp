@@ -22,9 +22,9 @@
 
 #include "platform/Cp437.h"
 #include "platform/Keyboard.h"
+#include "platform/TerminalReader.h"
 #include "platform/TerminalRestore.h"
 #include "platform/TerminalType.h"
-#include "platform/Utf8Decoder.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
@@ -35,12 +35,10 @@ namespace con {
 
 namespace {
 
-constexpr int kEscapeDelayMs = 25;
-// How long the rest of a character may take once its first byte is in: a
-// slow link can part its bytes, and the wait is over as soon as they come.
-constexpr int kCharacterGraceMs = 500;
 // Wake-ups in a row for input that no read then found: the terminal has gone.
 constexpr int kEmptyWakeUps = 100;
+// Reads a flush makes of what has come, at most, before it drops the rest unread.
+constexpr int kDiscardReads = 64;
 // A poll waits about a millisecond on average, which paces the animated
 // screens' pass-counted animations. The waits are gathered into one every
 // kPollBatch polls, and the polls between do not even ask the terminal: a key
@@ -63,10 +61,17 @@ std::atomic<bool> resized{true};
 // watches beside the terminal: however the signal lands, before the wait or
 // during it, the wait ends at once and the screen is drawn for the new size.
 std::atomic<int> resizeWriteFd{-1};
+// Set on a continue after a stop: the curses library gave the terminal back
+// to the shell meanwhile, and the keypad's mode and ours are set again.
+std::atomic<bool> continued{false};
 struct sigaction cursesResizeAction;
+struct sigaction previousContinueAction;
 
-void OnResize(int) {
+void OnResize(int signal) {
     resized.store(true);
+    if (signal == SIGCONT) {
+        continued.store(true);  // and the size may have changed while no signal could tell
+    }
     int const saved = errno;
     if (int const fd = resizeWriteFd.load(); fd >= 0) {
         char const byte = 0;
@@ -76,7 +81,8 @@ void OnResize(int) {
 }
 
 // The curses library's own handler is set aside: sizes are followed here
-// alone, so no resize reaches the game as a key.
+// alone, so no resize reaches the game as a key. A continue after a stop is
+// followed as a resize: no signal told of one made while the game was stopped.
 void WatchResizes(int writeFd) {
     resizeWriteFd.store(writeFd);
     struct sigaction action;
@@ -84,11 +90,13 @@ void WatchResizes(int writeFd) {
     sigemptyset(&action.sa_mask);
     action.sa_handler = OnResize;
     sigaction(SIGWINCH, &action, &cursesResizeAction);
+    sigaction(SIGCONT, &action, &previousContinueAction);
 }
 
-// Puts the curses library's handler back and closes the pipe's end it wrote to.
+// Puts the handlers back and closes the pipe's end they wrote to.
 void StopWatchingResizes() {
     sigaction(SIGWINCH, &cursesResizeAction, nullptr);
+    sigaction(SIGCONT, &previousContinueAction, nullptr);
     close(resizeWriteFd.exchange(-1));
 }
 
@@ -147,48 +155,6 @@ TerminalColours ColoursFor(uint16_t attribute, int colours) {
     return out;
 }
 
-bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record) {
-    record = KeyRecord{};
-    if (functionKey) {
-        switch (code) {
-            case KEY_UP: record.virtualKey = VK_UP; return true;
-            case KEY_DOWN: record.virtualKey = VK_DOWN; return true;
-            case KEY_LEFT: record.virtualKey = VK_LEFT; return true;
-            case KEY_RIGHT: record.virtualKey = VK_RIGHT; return true;
-            case KEY_PPAGE: record.virtualKey = VK_PRIOR; return true;
-            case KEY_NPAGE: record.virtualKey = VK_NEXT; return true;
-            case KEY_HOME:
-            case KEY_A1: record.virtualKey = VK_HOME; return true;
-            case KEY_END:
-            case KEY_C1: record.virtualKey = VK_END; return true;
-            case KEY_A3: record.virtualKey = VK_PRIOR; return true;
-            case KEY_C3: record.virtualKey = VK_NEXT; return true;
-            case KEY_IC: record.virtualKey = VK_INSERT; return true;
-            case KEY_DC: record.virtualKey = VK_DELETE; return true;
-            case KEY_BACKSPACE: record = KeyRecordFor(8); return true;
-            case KEY_ENTER: record = KeyRecordFor(13); return true;
-            default: break;
-        }
-        if (code >= static_cast<uint32_t>(KEY_F(1)) && code <= static_cast<uint32_t>(KEY_F(12))) {
-            record.virtualKey = static_cast<uint16_t>(VK_F1 + (code - KEY_F(1)));
-            return true;
-        }
-        return false;
-    }
-    if (code < 128) {
-        record = KeyRecordFor(static_cast<char>(code));
-        return record.virtualKey != 0;
-    }
-    // A typed character beyond ASCII arrives as its code page 437 byte, as
-    // the console would hand it to the game, where that page has it.
-    int const byte = UnicodeToCp437(static_cast<char32_t>(code));
-    if (byte < 128) {
-        return false;
-    }
-    record.character = static_cast<char>(byte);
-    return true;
-}
-
 std::string SizeMessage(int columns, int rows) {
     return "The game needs a terminal of at least " + std::to_string(kColumns) + " x " +
            std::to_string(kRows) + "; this one is " + std::to_string(columns) + " x " + std::to_string(rows) +
@@ -224,6 +190,7 @@ TerminalConsole::TerminalConsole() {
     // Only the character set: numbers keep printing with a decimal point.
     std::setlocale(LC_CTYPE, "");
     utf8_ = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+    reader_ = TerminalReader(utf8_);
     termios shellModes;
     if (tcgetattr(STDIN_FILENO, &shellModes) != 0) {
         throw TerminalUnavailable("cannot read the terminal's settings");
@@ -249,9 +216,11 @@ TerminalConsole::TerminalConsole() {
     noecho();
     nonl();
     intrflush(stdscr, FALSE);
+    // The keypad switch: terminals send the keys as the description names
+    // them, and the keypad in application mode. The keys themselves are
+    // read here, not by the curses library.
     keypad(stdscr, TRUE);
     meta(stdscr, TRUE);
-    set_escdelay(kEscapeDelayMs);
     // A refresh is written whole, without looking for keys typed ahead
     // first: the look costs two calls to the terminal on every frame of an
     // animation, and the keys are read at the next wait anyway.
@@ -261,7 +230,8 @@ TerminalConsole::TerminalConsole() {
         colours_ = COLORS;
         pairsAvailable_ = COLOR_PAIRS;
     }
-    ConfigureKeys();
+    TakeInputModes();
+    DescribeKeys();
     resized.store(true);
     WatchResizes(pipeFds[1]);
 
@@ -290,46 +260,47 @@ void TerminalConsole::Restore() {
     screen_ = nullptr;
 }
 
-void TerminalConsole::ConfigureKeys() {
-    // The sequences common terminals send, for those whose description lacks
-    // some of them (a key the library does not know would arrive as an
-    // Escape followed by letters).
-    struct Sequence {
-        char const* text;
-        int key;
+void TerminalConsole::TakeInputModes() {
+    // No flow control, so that Ctrl-S and Ctrl-Q are keys rather than a
+    // screen frozen while the keys typed meanwhile still act; and reads that
+    // never wait, since a poll says when there is input. The curses library
+    // keeps these as the program's modes, put back after a stop; the
+    // shell's own are given back on every way out.
+    termios modes;
+    if (tcgetattr(STDIN_FILENO, &modes) == 0) {
+        modes.c_iflag &= ~static_cast<tcflag_t>(IXON);
+        modes.c_cc[VMIN] = 0;
+        modes.c_cc[VTIME] = 0;
+        tcsetattr(STDIN_FILENO, TCSANOW, &modes);
+    }
+    def_prog_mode();
+}
+
+void TerminalConsole::DescribeKeys() {
+    // The keys as the terminal's description names them, for a terminal
+    // that sends keys of its own; only keys the game knows.
+    struct Named {
+        char const* capability;
+        uint16_t virtualKey;
+        char character;
     };
-    // clang-format off
-    static constexpr Sequence kSequences[] = {
-        {"\033[A", KEY_UP},     {"\033[B", KEY_DOWN},    {"\033[C", KEY_RIGHT},   {"\033[D", KEY_LEFT},
-        {"\033OA", KEY_UP},     {"\033OB", KEY_DOWN},    {"\033OC", KEY_RIGHT},   {"\033OD", KEY_LEFT},
-        {"\033[H", KEY_HOME},   {"\033[F", KEY_END},     {"\033OH", KEY_HOME},    {"\033OF", KEY_END},
-        {"\033[1~", KEY_HOME},  {"\033[4~", KEY_END},    {"\033[7~", KEY_HOME},   {"\033[8~", KEY_END},
-        {"\033[2~", KEY_IC},    {"\033[3~", KEY_DC},     {"\033[5~", KEY_PPAGE},  {"\033[6~", KEY_NPAGE},
-        {"\033OP", KEY_F(1)},   {"\033OQ", KEY_F(2)},    {"\033OR", KEY_F(3)},    {"\033OS", KEY_F(4)},
-        {"\033[11~", KEY_F(1)}, {"\033[12~", KEY_F(2)},  {"\033[13~", KEY_F(3)},  {"\033[14~", KEY_F(4)},
-        {"\033[15~", KEY_F(5)}, {"\033[17~", KEY_F(6)},  {"\033[18~", KEY_F(7)},  {"\033[19~", KEY_F(8)},
-        {"\033[20~", KEY_F(9)}, {"\033[21~", KEY_F(10)}, {"\033[23~", KEY_F(11)}, {"\033[24~", KEY_F(12)},
-        {"\033OM", KEY_ENTER},
-        // The keypad in application mode, which the keypad switch also turns
-        // on in some terminals, and which they send with NumLock off: the keys
-        // printed beside the digits (5 is none), and the signs as themselves.
-        {"\033Op", KEY_IC},     {"\033Oq", KEY_END},     {"\033Or", KEY_DOWN},    {"\033Os", KEY_NPAGE},
-        {"\033Ot", KEY_LEFT},   {"\033Ov", KEY_RIGHT},   {"\033Ow", KEY_HOME},    {"\033Ox", KEY_UP},
-        {"\033Oy", KEY_PPAGE},  {"\033On", KEY_DC},      {"\033Oj", '*'},         {"\033Ok", '+'},
-        {"\033Ol", ','},        {"\033Om", '-'},         {"\033Oo", '/'},         {"\033OX", '='},
+    static constexpr Named kNamed[] = {
+        {"kcuu1", VK_UP, 0},   {"kcud1", VK_DOWN, 0}, {"kcub1", VK_LEFT, 0},   {"kcuf1", VK_RIGHT, 0},
+        {"khome", VK_HOME, 0}, {"kend", VK_END, 0},   {"kich1", VK_INSERT, 0}, {"kdch1", VK_DELETE, 0},
+        {"kpp", VK_PRIOR, 0},  {"knp", VK_NEXT, 0},   {"ka1", VK_HOME, 0},     {"ka3", VK_PRIOR, 0},
+        {"kc1", VK_END, 0},    {"kc3", VK_NEXT, 0},   {"kent", 0, '\r'},       {"kcbt", 0, '\t'},
     };
-    // clang-format on
-    for (Sequence const& s : kSequences) {
-        // Ours where the description lacks the sequence, or gives it a key
-        // the game does not know (xterm's keypad keys, say).
-        int const bound = key_defined(s.text);
-        KeyRecord known;
-        if (bound > 0 && !DecodeTerminalKey(true, static_cast<uint32_t>(bound), known)) {
-            define_key(s.text, 0);
-        } else if (bound != 0) {
-            continue;
+    for (Named const& n : kNamed) {
+        KeyRecord key = n.character != 0 ? KeyRecordFor(n.character) : KeyRecord{};
+        if (n.character == 0) {
+            key.virtualKey = n.virtualKey;
         }
-        define_key(s.text, s.key);
+        reader_.AddTerminalKey(Capability(n.capability), key);
+    }
+    for (int f = 1; f <= 12; ++f) {
+        KeyRecord key;
+        key.virtualKey = static_cast<uint16_t>(VK_F1 + f - 1);
+        reader_.AddTerminalKey(Capability(("kf" + std::to_string(f)).c_str()), key);
     }
 }
 
@@ -390,137 +361,60 @@ void TerminalConsole::SyncSize() {
     }
 }
 
-bool TerminalConsole::Take(int got, TerminalKey& key, Input& input) {
-    if (got == KEY_RESIZE) {
-        // The curses library found the size changed (on a continue after a
-        // stop, when no signal told us): a resize like any other.
-        resized.store(true);
-        input = Input::Resize;
-        return true;
+int TerminalConsole::ReadTerminal() {
+    uint8_t bytes[256];
+    ssize_t const n = read(STDIN_FILENO, bytes, sizeof bytes);
+    if (n <= 0) {
+        return 0;
     }
-    input = Input::Key;
-    if (got == 27) {
-        decoder_.Drop();  // an Escape cuts short a character begun
-        got = FinishEscape();
-        if (got == ERR) {
-            return false;
-        }
+    auto const now = std::chrono::steady_clock::now();
+    for (ssize_t i = 0; i < n; ++i) {
+        reader_.Feed(bytes[i], now);
     }
-    if (got >= KEY_MIN) {
-        decoder_.Drop();  // a key cuts short a character begun
-        key = {true, static_cast<uint32_t>(got)};
-        return true;
-    }
-    auto const byte = static_cast<uint8_t>(got);
-    if (!utf8_) {
-        // One byte, one character, as the locale reads it; in the C locale
-        // a byte past ASCII is none, and is dropped alone.
-        wint_t const code = btowc(byte);
-        key = {false, static_cast<uint32_t>(code)};
-        return code != WEOF;
-    }
-    Utf8Decoder::Step step = decoder_.Add(byte);
-    if (step == Utf8Decoder::Step::Cut) {
-        step = decoder_.Add(byte);  // the broken start is dropped, this byte read afresh
-    }
-    if (step == Utf8Decoder::Step::More && byte >= 0xC0) {  // a lead byte: the character's time starts
-        restUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCharacterGraceMs);
-    }
-    key = {false, decoder_.Code()};
-    return step == Utf8Decoder::Step::Character;
+    emptyWakeUps_ = 0;
+    return static_cast<int>(n);
 }
 
-int TerminalConsole::FinishEscape() {
-    wtimeout(stdscr, 0);
-    int const second = wgetch(stdscr);
-    if (second != '[' && second != 'O') {
-        if (second != ERR) {
-            ungetch(second);  // an Escape, then a key of its own
-        }
-        return 27;
-    }
-    // A control sequence: parameter and intermediate bytes, then one final byte.
-    constexpr std::size_t kLongest = 32;
-    std::string sequence{'\033', static_cast<char>(second)};
-    bool tooLong = false;  // longer than any key's: read to its end and dropped
-    auto const until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCharacterGraceMs);
-    for (;;) {
-        wtimeout(stdscr, MillisecondsLeft(until));
-        int const got = wgetch(stdscr);
-        if (got == ERR) {
-            return ERR;  // the rest never came
-        }
-        if (got < 0x20 || got > 0x7E) {
-            ungetch(got);  // no part of a sequence: read on its own
-            return ERR;
-        }
-        tooLong = tooLong || sequence.size() >= kLongest;
-        if (!tooLong) {
-            sequence += static_cast<char>(got);
-        }
-        if (got >= 0x40) {
-            int const key = tooLong ? 0 : key_defined(sequence.c_str());
-            return key > 0 ? key : ERR;
-        }
-    }
-}
-
-TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) {
+TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
     using Clock = std::chrono::steady_clock;
     Clock::time_point const until =
         waitMs > 0 ? Clock::now() + std::chrono::milliseconds(waitMs) : Clock::time_point{};
-    bool announced = false;  // the last wait ended on the terminal having input
-    for (;;) {
-        // Bytes are taken one at a time, first what the curses library holds
-        // already (what followed an escape sequence it did not know), then
-        // what the terminal has; characters are assembled here, where a wait
-        // can see what is still missing.
-        wtimeout(stdscr, 0);
-        if (int const got = wgetch(stdscr); got != ERR) {
-            emptyWakeUps_ = 0;
-            Input input = Input::None;
-            if (Take(got, key, input)) {
-                return input;
-            }
-            continue;
+    for (bool looked = false;; looked = true) {
+        if (continued.exchange(false)) {
+            // Stopped, the terminal was the shell's: the keypad's mode and
+            // ours again, and a key the stop parted still reads whole. The
+            // resize that the continue also is comes by the pipe.
+            keypad(stdscr, TRUE);
+            TakeInputModes();
+            reader_.Resume(Clock::now());
         }
-        // A terminal that has gone may keep saying there is input that no
-        // read ever finds. Input that is read, however much of it is junk,
-        // never counts.
-        if (announced && ++emptyWakeUps_ > kEmptyWakeUps) {
-            HandleTerminalLoss();
+        // The keys read already come first; then the terminal is watched, no
+        // longer than asked, nor than what has begun may wait for its end.
+        reader_.Tick(Clock::now());
+        if (reader_.Next(key)) {
+            return Input::Key;
         }
-        announced = false;
-        // The wait: as long as asked, but no longer than the rest of a
-        // character begun may take; once that time is up it is dropped.
         int timeout = waitMs > 0 ? MillisecondsLeft(until) : waitMs;
-        if (decoder_.Pending()) {
-            int const rest = MillisecondsLeft(restUntil_);
-            if (rest == 0) {
-                decoder_.Drop();
-                continue;
-            }
+        if (Clock::time_point const deadline = reader_.Deadline(); deadline != Clock::time_point::max()) {
+            int const rest = MillisecondsLeft(deadline);
             timeout = timeout < 0 ? rest : std::min(timeout, rest);
         }
-        if (timeout == 0) {
+        if (timeout == 0 && looked) {
+            if (reader_.Deadline() <= Clock::now()) {
+                continue;  // what has begun is over: an Escape alone, say
+            }
             return Input::None;
         }
         pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {resizeReadFd_, POLLIN, 0}};
         int const ready = poll(watched, 2, timeout);
         if (ready == 0) {
-            if (waitMs > 0 && Clock::now() >= until) {
-                return Input::None;
-            }
-            continue;  // a character's time is up: it is dropped above, and the wait goes on
+            continue;
         }
         if (ready < 0) {
             if (errno != EINTR) {
                 HandleTerminalLoss();
             }
-            if (waitMs > 0) {
-                return Input::None;  // a stop and continue, say: the pass comes round again
-            }
-            continue;  // what the curses library queued meanwhile (a resize on a continue) is read first
+            continue;  // a signal: a resize or a continue is told by the pipe
         }
         if ((watched[1].revents & POLLIN) != 0) {
             char drained[64];
@@ -531,7 +425,12 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, TerminalKey& key) 
         if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
             HandleTerminalLoss();
         }
-        announced = true;
+        // A terminal that has gone may keep saying there is input that no
+        // read ever finds. Input that is read, however much of it is junk,
+        // never counts.
+        if ((watched[0].revents & POLLIN) != 0 && ReadTerminal() == 0 && ++emptyWakeUps_ > kEmptyWakeUps) {
+            HandleTerminalLoss();
+        }
     }
 }
 
@@ -550,7 +449,7 @@ void TerminalConsole::WaitForRoom() {
         shownCursor_ = 0;
         wrefresh(stdscr);
         // Keys pressed meanwhile are not the game's: it is not looking.
-        TerminalKey ignored;
+        KeyRecord ignored;
         NextInput(-1, ignored);
         SyncSize();
     }
@@ -654,7 +553,7 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
         }
     }
     for (;;) {
-        TerminalKey key;
+        KeyRecord key;
         Input const input = NextInput(waitMs, key);
         if (input == Input::None) {
             quietSincePoll_ = true;  // nothing came in time
@@ -670,14 +569,8 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
             }
             continue;
         }
-        KeyRecord record;
-        if (DecodeTerminalKey(key.function, key.code, record)) {
-            queue.push_back(record);
-            return;
-        }
-        if (!block) {
-            return;
-        }
+        queue.push_back(key);
+        return;
     }
 }
 
@@ -685,7 +578,18 @@ void TerminalConsole::Discard() {
     // Polling screens discard on every pass; right after a poll found nothing
     // there is nothing to drop, and the call to the terminal is saved.
     if (!restored_ && !quietSincePoll_) {
-        flushinp();
+        // What has come is read to its end and dropped, so that a key half
+        // read when the flush came is not read later as some letters.
+        for (int reads = 0; reads < kDiscardReads; ++reads) {
+            pollfd terminal{STDIN_FILENO, POLLIN, 0};
+            if (poll(&terminal, 1, 0) <= 0 || (terminal.revents & POLLIN) == 0 || ReadTerminal() == 0) {
+                break;
+            }
+            if (reads + 1 == kDiscardReads) {
+                tcflush(STDIN_FILENO, TCIFLUSH);  // a flood: the rest is dropped unread
+            }
+        }
+        reader_.Discard();
     }
     quietSincePoll_ = false;
 }

@@ -3,9 +3,8 @@
 // The model (80 x 25 cells of code page 437 bytes and attributes) stays the
 // truth; at every wait point the terminal is brought up to date with it,
 // writing only the cells that changed since the last time. Terminal input is
-// read a byte at a time (keys the curses library knows by their sequences
-// come whole), UTF-8 characters are put together here, and the keys become
-// key records with the keyboard codes the game reads. A terminal
+// read here, not by the curses library, and a TerminalReader makes key
+// records of its bytes, with the keyboard codes the game reads. A terminal
 // smaller than 80 x 25 shows one line asking for more room and the game waits,
 // never seeing the resize.
 //
@@ -27,7 +26,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
-#include "platform/Utf8Decoder.h"
+#include "platform/TerminalReader.h"
 
 struct screen;  // the curses library's own
 
@@ -55,11 +54,6 @@ int AnsiColour(int consoleColour);
 // exact; 8: bright foregrounds in bold, and a foreground that would vanish
 // into its background is made readable).
 TerminalColours ColoursFor(uint16_t attribute, int colours);
-
-// Decodes one key read from the terminal: `functionKey` for a curses
-// key code (arrows, pages, F-keys), else `code` is a character. Fills `record`
-// (key down) and returns true for keys the game knows.
-bool DecodeTerminalKey(bool functionKey, uint32_t code, KeyRecord& record);
 
 // The line shown while the terminal is too small.
 std::string SizeMessage(int columns, int rows);
@@ -93,30 +87,20 @@ private:
         bool ready = false;
     };
 
-    // A key as the curses library reads it, or a character assembled from
-    // its bytes.
-    struct TerminalKey {
-        bool function = false;  // a key code (arrows, pages, F-keys), else a character
-        uint32_t code = 0;
-    };
     enum class Input { Key, Resize, None };
     // The next key, or a resize, waiting up to `waitMs` (-1: as long as it
-    // takes; 0: not at all) for one. A resize is told once, whenever its
-    // signal landed; the size itself is followed by SyncSize.
-    Input NextInput(int waitMs, TerminalKey& key);
-    // Takes one result of the curses read: true when it made `input` (a key
-    // in `key`, or a resize), false for a byte of a character still to come
-    // or a byte dropped.
-    bool Take(int got, TerminalKey& key, Input& input);
-    // After an Escape the curses library matched to no key: when the bytes
-    // behind it already begin a control sequence (ESC [ or ESC O), the whole
-    // sequence is read, up to its final byte or for half a second, and is
-    // the key it stands for or nothing. A sequence the terminal's description
-    // lacks, or one a slow link cut apart, never reaches a screen as an
-    // Escape and some letters. Returns the key (27 for an Escape), or ERR.
-    int FinishEscape();
-
-    void ConfigureKeys();
+    // takes; 0: not at all) for one. A resize (or a continue after a stop) is
+    // told once, whenever its signal landed; the size itself is followed by
+    // SyncSize.
+    Input NextInput(int waitMs, KeyRecord& key);
+    // Reads what the terminal has into the reader, without waiting; returns
+    // the bytes read.
+    int ReadTerminal();
+    // The terminal's input modes while the game has it: no flow control, and
+    // reads that never wait.
+    void TakeInputModes();
+    // Tells the reader the keys of the terminal's description.
+    void DescribeKeys();
     Look const& LookFor(uint16_t attribute);
     void DrawCell(int x, int y, Cell const& cell);
     // Follows a resize the curses library has not yet been told of.
@@ -140,13 +124,12 @@ private:
     // What the terminal shows, to write only what changed.
     std::array<std::array<Cell, kColumns>, kRows> shown_{};
     bool redrawAll_ = true;
-    bool quietSincePoll_ = false;  // the last poll found nothing, and nothing happened since
-    int pollsSinceWait_ = 0;       // polls since the last one that waited
-    bool askNext_ = false;         // a pause came: the next poll looks at the terminal
-    int resizeReadFd_ = -1;        // the resize signal's pipe, the end waits watch
-    Utf8Decoder decoder_;          // the character being read, across waits
-    std::chrono::steady_clock::time_point restUntil_;  // when the rest of it is given up
-    int emptyWakeUps_ = 0;                             // wake-ups in a row for input that no read found
+    bool quietSincePoll_ = false;   // the last poll found nothing, and nothing happened since
+    int pollsSinceWait_ = 0;        // polls since the last one that waited
+    bool askNext_ = false;          // a pause came: the next poll looks at the terminal
+    int resizeReadFd_ = -1;         // the resize signal's pipe, the end waits watch
+    TerminalReader reader_{false};  // set for the locale once it is known
+    int emptyWakeUps_ = 0;          // wake-ups in a row for input that no read found
     // What the last poll saw, to tell a still screen from one that moves.
     bool stirred_ = true;  // a key, a pause or a resize since the last poll
     uint64_t polledGeneration_ = 0;

@@ -1,0 +1,263 @@
+// The terminal's bytes read into keys, without a terminal: each row gives the
+// bytes as terminals send them, the pauses between, and the keys the game
+// must be handed.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/Cp437.h"
+#include "platform/Keyboard.h"
+#include "platform/TerminalReader.h"
+
+namespace {
+
+using con::KeyRecord;
+using con::TerminalReader;
+using namespace std::chrono_literals;
+
+// What a reader is told of its terminal.
+enum class Term {
+    Vt100,   // a description that names the keypad's keys as F-keys and corners
+    Cons25,  // one whose F1 is ESC [ M, and whose Page Down is ESC [ G
+    Vt52,    // one whose arrows are ESC and a letter
+    Bytes,   // no UTF-8: bytes as the locale reads them (the tests run in the C locale)
+};
+
+TerminalReader ReaderFor(Term term) {
+    TerminalReader reader(term != Term::Bytes);
+    auto add = [&](char const* text, uint16_t virtualKey) {
+        KeyRecord key;
+        key.virtualKey = virtualKey;
+        reader.AddTerminalKey(text, key);
+    };
+    switch (term) {
+        case Term::Vt100:
+            for (char const* text : {"\033Ot", "\033Ou", "\033Ov", "\033Ow", "\033Ox", "\033Oy", "\033Ol"}) {
+                add(text, con::VK_F1 + 4);
+            }
+            add("\033Op", con::VK_END);
+            add("\033Oq", con::VK_HOME);
+            add("\033On", con::VK_NEXT);
+            add("\033[214z", con::VK_HOME);  // and a sun's Home
+            break;
+        case Term::Cons25:
+            add("\033[M", con::VK_F1);
+            add("\033[G", con::VK_NEXT);
+            add("\033[P", con::VK_F1 + 3);
+            break;
+        case Term::Vt52:
+            add("\033A", con::VK_UP);
+            add("\033?p", con::VK_INSERT);
+            break;
+        case Term::Bytes: break;
+    }
+    return reader;
+}
+
+struct Part {
+    std::string bytes;
+    std::chrono::milliseconds pause{0};
+    bool resume = false;  // the pause was a stop, and the reader is told of the continue
+};
+Part B(std::string bytes) { return {std::move(bytes)}; }
+Part Wait(int ms) { return {"", std::chrono::milliseconds(ms)}; }
+Part Stop(int ms) { return {"", std::chrono::milliseconds(ms), true}; }
+
+struct Row {
+    char const* what;
+    std::vector<Part> input;
+    char const* keys;
+    Term term = Term::Vt100;
+};
+
+std::string Name(KeyRecord const& key) {
+    static char const* const kNames[] = {"PgUp", "PgDn", "End", "Home", "Left", "Up", "Right", "Down"};
+    if (key.character == 0) {
+        if (key.virtualKey >= con::VK_PRIOR && key.virtualKey <= con::VK_DOWN) {
+            return kNames[key.virtualKey - con::VK_PRIOR];
+        }
+        if (key.virtualKey >= con::VK_F1 && key.virtualKey < con::VK_F1 + 12) {
+            return "F" + std::to_string(key.virtualKey - con::VK_F1 + 1);
+        }
+        return key.virtualKey == con::VK_INSERT ? "Ins" : key.virtualKey == con::VK_DELETE ? "Del" : "?";
+    }
+    auto const c = static_cast<unsigned char>(key.character);
+    KeyRecord const typed = con::KeyRecordFor(key.character);
+    if (c < 128 && (typed.virtualKey != key.virtualKey || typed.character != key.character)) {
+        return "vk" + std::to_string(key.virtualKey) + "/ch" + std::to_string(c);  // not as typed
+    }
+    switch (c) {
+        case 27: return "Esc";
+        case 13: return "Enter";
+        case 9: return "Tab";
+        case 8: return "BS";
+        default: break;
+    }
+    if (c < 32) {
+        return std::string("^") + static_cast<char>('@' + c);
+    }
+    return c < 128 ? std::string(1, static_cast<char>(c)) : con::Cp437ToUtf8(c);
+}
+
+// Feeds the row as the terminal would, letting time pass as the console's
+// waits do (to each deadline in turn), and names the keys read.
+std::string Read(Row const& row) {
+    TerminalReader reader = ReaderFor(row.term);
+    TerminalReader::Time now{};
+    auto pass = [&](std::chrono::milliseconds pause) {
+        TerminalReader::Time const end = now + pause;
+        while (reader.Deadline() <= end) {
+            now = std::max(now, reader.Deadline());
+            reader.Tick(now);
+        }
+        now = end;
+    };
+    for (Part const& part : row.input) {
+        for (char byte : part.bytes) {
+            reader.Feed(static_cast<uint8_t>(byte), now);
+        }
+        reader.Tick(now);
+        if (part.resume) {
+            now += part.pause;  // stopped: no time passes for the reader until the continue
+            reader.Resume(now);
+        } else {
+            pass(part.pause);
+        }
+    }
+    pass(1s);  // whatever is still waiting for its time
+    std::string names;
+    for (KeyRecord key; reader.Next(key);) {
+        names += (names.empty() ? "" : " ") + Name(key);
+    }
+    return names;
+}
+
+std::vector<Row> const& Rows() {
+    static std::vector<Row> const rows = {
+        // Modified keys read as the key.
+        {"Ctrl+Up", {B("\033[1;5A")}, "Up"},
+        {"Shift+Down", {B("\033[1;2B")}, "Down"},
+        {"Alt+Left", {B("\033[1;3D")}, "Left"},
+        {"Ctrl+Home", {B("\033[1;5H")}, "Home"},
+        {"Shift+F1", {B("\033[1;2P")}, "F1"},
+        {"Ctrl+F5", {B("\033[15;5~")}, "F5"},
+        {"Ctrl+Page Down", {B("\033[6;5~")}, "PgDn"},
+        {"Ctrl+Up after ESC O", {B("\033O5A")}, "Up"},
+        {"Shift+F1 after ESC O", {B("\033O2P")}, "F1"},
+        {"Shift+Tab", {B("\033[Z")}, "Tab"},
+        {"rxvt's Shift and Ctrl arrows", {B("\033[a\033Od")}, "Up Left"},
+        {"rxvt's Shift, Ctrl and both with Home", {B("\033[7$\033[7^\033[7@")}, "Home Home Home"},
+        {"a modifier past any key's is no key", {B("\033[1;99A")}, ""},
+        // Alt and a key read as the key; Escape alone as Escape.
+        {"Alt+x", {B("\033x")}, "x"},
+        {"Alt+5", {B("\0335")}, "5"},
+        {"Alt+e acute", {B("\033\xc3\xa9")}, "é"},
+        {"Alt+Enter", {B("\033\r")}, "Enter"},
+        {"Alt+Up, as rxvt sends it", {B("\033\033[A")}, "Up"},
+        {"Alt+Down after ESC O", {B("\033\033OB")}, "Down"},
+        {"Alt+Escape", {B("\033\033")}, "Esc"},
+        {"Alt+Escape, then x", {B("\033\033x")}, "Esc x"},
+        {"Escape alone", {B("\033")}, "Esc"},
+        {"Escape then a byte of no character", {B("\033\xff")}, "Esc"},
+        {"x within the escape delay is Alt+x", {B("\033"), Wait(20), B("x")}, "x"},
+        {"x after the escape delay is a key of its own", {B("\033"), Wait(30), B("x")}, "Esc x"},
+        // Mouse reports read as nothing, whole.
+        {"an X10 click", {B("\033[M !!x")}, "x"},
+        {"an X10 click past column 95", {B("\033[M \xe0\x90y")}, "y"},
+        {"an X10 report of control bytes", {B("\033[M\x01\033\033z")}, "z"},
+        {"an SGR click and release", {B("\033[<0;10;5M\033[<0;10;5mx")}, "x"},
+        {"an SGR wheel turn", {B("\033[<64;10;5Mx")}, "x"},
+        {"a urxvt click", {B("\033[32;10;5Mx")}, "x"},
+        {"ESC [ M where it is the description's F1", {B("\033[Mab")}, "F1 a b", Term::Cons25},
+        // String controls read as nothing, whole.
+        {"a colour reply ended by BEL", {B("\033]11;rgb:0000/0000/0000\ax")}, "x"},
+        {"a colour reply ended by ESC backslash", {B("\033]11;rgb:0000/0000/0000\033\\x")}, "x"},
+        {"a DCS reply", {B("\033P1$r0m\033\\x")}, "x"},
+        {"APC, PM and SOS", {B("\033_Gi=1;OK\033\\\033^pm\033\\\033Xsos\033\\x")}, "x"},
+        {"a string whose end never comes", {B("\033]11;rgb:00"), Wait(600), B("x")}, "x"},
+        {"Alt+] then Down", {B("\033]"), Wait(100), B("\033[B")}, "Down"},
+        {"BEL ends only ESC ]", {B("\033Pab\acd\033\\x")}, "x"},
+        // The Linux console's F1-F5.
+        {"Linux F1-F5", {B("\033[[A\033[[B\033[[C\033[[D\033[[E")}, "F1 F2 F3 F4 F5"},
+        // The keypad in application mode, the same whatever the description names it.
+        {"keypad 0-4", {B("\033Op\033Oq\033Or\033Os\033Ot")}, "Ins End Down PgDn Left"},
+        {"keypad 5-9", {B("\033Ou\033Ov\033Ow\033Ox\033Oy")}, "Right Home Up PgUp"},
+        {"keypad . Enter and signs", {B("\033On\033OM\033Oj\033Ok\033Om\033Oo")}, "Del Enter * + - /"},
+        // Unknown sequences stay dropped whole; a description's own keys are read.
+        {"F13", {B("\033[25~x")}, "x"},
+        {"a key with modifyOtherKeys", {B("\033[27;5;13~x")}, "x"},
+        {"device attribute replies", {B("\033[?62;1;6c\033[>0;95;0cx")}, "x"},
+        {"a cursor position reply", {B("\033[24;80Rx")}, "x"},
+        {"focus in and out", {B("\033[I\033[Ox")}, "x"},
+        {"a bracketed paste's markers", {B("\033[200~hi\033[201~")}, "h i"},
+        {"hundreds of parameters", {B("\033[" + std::string(600, ';') + "~x")}, "x"},
+        {"a description's own key", {B("\033[214z")}, "Home"},
+        {"ESC [ G and P where the description has them", {B("\033[G\033[P")}, "PgDn F4", Term::Cons25},
+        {"ESC and a letter where the description has it", {B("\033A\033?p\033B")}, "Up Ins B", Term::Vt52},
+        // A signal inside a sequence does not cut it.
+        {"a sequence parted by a resize", {B("\033[1;"), Wait(100), B("5A")}, "Up"},
+        {"a sequence parted by a stop", {B("\033O"), Stop(5000), B("B")}, "Down"},
+        {"a sequence parted past its grace", {B("\033O"), Wait(600), B("B")}, "B"},
+        {"a sequence parted after its first two bytes", {B("\033["), Wait(300), B("B")}, "Down"},
+        // Ctrl-S and Ctrl-Q are keys.
+        {"Ctrl-S and Ctrl-Q", {B("\x13\x11")}, "^S ^Q"},
+        // Characters, as before.
+        {"a byte of no character is dropped alone",
+         {B("z\xff\033[B\xff"
+            "a")},
+         "z Down a"},
+        {"a character in two parts", {B("\xc3"), Wait(400), B("\xa9")}, "é"},
+        {"a character whose rest never comes",
+         {B("\xc3"), Wait(600),
+          B("\xa9"
+            "a")},
+         "a"},
+        {"a control byte inside a sequence acts as it comes", {B("\033[1\r;5A")}, "Enter Up"},
+        {"a character cuts a sequence short", {B("\033[1\xc3\xa9")}, "é"},
+        {"bytes as the C locale reads them",
+         {B("\xe9"
+            "a\033b")},
+         "a b",
+         Term::Bytes},
+    };
+    return rows;
+}
+
+TEST(TerminalReader, ReadsWhatTerminalsSendAsTheKeysTheConsoleWouldHand) {
+    for (Row const& row : Rows()) {
+        EXPECT_EQ(Read(row), row.keys) << row.what;
+    }
+}
+
+TEST(TerminalReader, AFlushDropsTheKeysReadAndTheOneBeingRead) {
+    TerminalReader reader(true);
+    TerminalReader::Time const now{};
+    for (char byte : std::string("x\033[")) {
+        reader.Feed(static_cast<uint8_t>(byte), now);
+    }
+    reader.Discard();
+    for (char byte : std::string("By")) {
+        reader.Feed(static_cast<uint8_t>(byte), now);
+    }
+    KeyRecord key;
+    ASSERT_TRUE(reader.Next(key));
+    EXPECT_EQ(Name(key), "y") << "x and the Down begun before the flush are dropped, whole";
+    EXPECT_FALSE(reader.Next(key));
+}
+
+TEST(TerminalReader, TypedCharactersDecodeAsTheKeyboardTableTypesThem) {
+    for (int c = 32; c < 127; ++c) {
+        KeyRecord decoded;
+        ASSERT_TRUE(con::DecodeTerminalCharacter(static_cast<char32_t>(c), decoded)) << c;
+        KeyRecord const typed = con::KeyRecordFor(static_cast<char>(c));
+        EXPECT_EQ(decoded.virtualKey, typed.virtualKey) << static_cast<char>(c);
+        EXPECT_EQ(decoded.character, typed.character) << static_cast<char>(c);
+    }
+    KeyRecord r;
+    ASSERT_TRUE(con::DecodeTerminalCharacter(0xE9, r)) << "e acute arrives as its code page byte";
+    EXPECT_EQ(static_cast<unsigned char>(r.character), 130);
+    EXPECT_FALSE(con::DecodeTerminalCharacter(0x4E2D, r)) << "a character the code page lacks is dropped";
+    EXPECT_FALSE(con::DecodeTerminalCharacter(0, r));
+}
+
+}  // namespace
