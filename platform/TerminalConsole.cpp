@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
@@ -21,7 +20,6 @@
 #include <utility>
 
 #include "platform/Cp437.h"
-#include "platform/Keyboard.h"
 #include "platform/TerminalReader.h"
 #include "platform/TerminalRestore.h"
 #include "platform/TerminalType.h"
@@ -291,16 +289,11 @@ void TerminalConsole::DescribeKeys() {
         {"kc1", VK_END, 0},    {"kc3", VK_NEXT, 0},   {"kent", 0, '\r'},       {"kcbt", 0, '\t'},
     };
     for (Named const& n : kNamed) {
-        KeyRecord key = n.character != 0 ? KeyRecordFor(n.character) : KeyRecord{};
-        if (n.character == 0) {
-            key.virtualKey = n.virtualKey;
-        }
-        reader_.AddTerminalKey(Capability(n.capability), key);
+        reader_.AddTerminalKey(Capability(n.capability), TerminalKeyRecord(n.virtualKey, n.character));
     }
     for (int f = 1; f <= 12; ++f) {
-        KeyRecord key;
-        key.virtualKey = static_cast<uint16_t>(VK_F1 + f - 1);
-        reader_.AddTerminalKey(Capability(("kf" + std::to_string(f)).c_str()), key);
+        reader_.AddTerminalKey(Capability(("kf" + std::to_string(f)).c_str()),
+                               TerminalKeyRecord(static_cast<uint16_t>(VK_F1 + f - 1)));
     }
 }
 

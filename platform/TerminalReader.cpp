@@ -64,10 +64,7 @@ Found Look(Meaning const (&table)[N], int code, KeyRecord& key) {
         if (m.code != code) {
             continue;
         }
-        key = m.character != 0 ? KeyRecordFor(m.character) : KeyRecord{};
-        if (m.character == 0) {
-            key.virtualKey = m.virtualKey;
-        }
+        key = TerminalKeyRecord(m.virtualKey, m.character);
         return m.virtualKey != 0 || m.character != 0 ? Found::Key : Found::Nothing;
     }
     return Found::Unknown;
@@ -156,6 +153,15 @@ bool DecodeTerminalCharacter(char32_t code, KeyRecord& record) {
     return true;
 }
 
+KeyRecord TerminalKeyRecord(uint16_t virtualKey, char character) {
+    if (character != 0) {
+        return KeyRecordFor(character);
+    }
+    KeyRecord key;
+    key.virtualKey = virtualKey;
+    return key;
+}
+
 void TerminalReader::AddTerminalKey(std::string const& sequence, KeyRecord const& key) {
     if (sequence.size() < 2 || sequence.size() > kLongest || static_cast<uint8_t>(sequence[0]) != kEsc) {
         return;  // a single byte keeps its meaning: a typed character stays one
@@ -174,9 +180,7 @@ void TerminalReader::Feed(uint8_t byte, Time now) {
         case State::LinuxKey:
             if (byte >= 'A' && byte <= 'E') {
                 state_ = State::Ground;
-                KeyRecord key;
-                key.virtualKey = F(byte - 'A' + 1);
-                Emit(key);
+                Emit(TerminalKeyRecord(F(byte - 'A' + 1)));
             } else if (byte >= 0x20 && byte <= 0x7E) {
                 state_ = State::Ground;  // no key of the Linux console's: dropped
             } else {

@@ -28,6 +28,9 @@ namespace con {
 // keyboard table, a character beyond it as its code page 437 byte where that
 // page has it. False for a character the game cannot be given.
 bool DecodeTerminalCharacter(char32_t code, KeyRecord& record);
+// A key by its virtual-key code or, where `character` is given, the typed
+// character it stands for (the keypad's Enter and signs).
+KeyRecord TerminalKeyRecord(uint16_t virtualKey, char character = 0);
 
 class TerminalReader {
 public:

@@ -26,9 +26,7 @@ enum class Term {
 TerminalReader ReaderFor(Term term) {
     TerminalReader reader(term != Term::Bytes);
     auto add = [&](char const* text, uint16_t virtualKey) {
-        KeyRecord key;
-        key.virtualKey = virtualKey;
-        reader.AddTerminalKey(text, key);
+        reader.AddTerminalKey(text, con::TerminalKeyRecord(virtualKey));
     };
     switch (term) {
         case Term::Vt100:
