@@ -187,13 +187,7 @@ void TerminalReader::Feed(uint8_t byte, Time now) {
                 Interrupt(byte, now);
             }
             break;
-        case State::Mouse:
-            // Whatever they are: past column or row 95 they are bytes of
-            // 0x80 and more, and beyond that control bytes.
-            if (--mouseBytes_ == 0) {
-                state_ = State::Ground;
-            }
-            break;
+        case State::Mouse: MouseByte(byte, now); break;
         case State::String: StringByte(byte, now); break;
         case State::OwnKey: OwnKeyByte(byte, now); break;
     }
@@ -240,6 +234,32 @@ bool TerminalReader::Character(uint8_t byte, Time now) {
     return true;
 }
 
+void TerminalReader::MouseByte(uint8_t byte, Time now) {
+    // Whatever they are: past column or row 95 they are bytes of 0x80 and
+    // more, and beyond that control bytes. A terminal that sends them as
+    // UTF-8 sends one past 95 as two bytes, a lead and a continuation: read
+    // as one, or its last byte would be a key.
+    if (mouseLead_) {
+        mouseLead_ = false;
+        bool const continues = byte >= 0x80 && byte <= 0xBF;
+        if (--mouseItems_ == 0) {
+            state_ = State::Ground;
+            if (!continues) {
+                GroundByte(byte, now);  // no part of the report
+            }
+            return;
+        }
+        if (continues) {
+            return;
+        }
+    }
+    if (utf8_ && byte >= 0xC2 && byte <= 0xDF) {
+        mouseLead_ = true;
+    } else if (--mouseItems_ == 0) {
+        state_ = State::Ground;
+    }
+}
+
 void TerminalReader::BeginEscape(Time now, bool inString) {
     state_ = State::Escape;
     escapeAt_ = now;
@@ -265,18 +285,9 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
     sequence_ += static_cast<char>(byte);
     sequenceAt_ = escapeAt_;
     tooLong_ = intermediate_ = malformed_ = false;
-    switch (byte) {
-        case '[':
-        case 'O': state_ = State::Control; return;
-        case ']':
-        case 'P':
-        case '_':
-        case '^':
-        case 'X':
-            state_ = State::String;
-            osc_ = byte == ']';
-            return;
-        default: break;
+    if (byte == '[' || byte == 'O') {
+        state_ = State::Control;
+        return;
     }
     KeyRecord key;
     switch (MatchOwnKey(key)) {
@@ -287,16 +298,20 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
         case Match::Prefix: state_ = State::OwnKey; return;
         case Match::None: break;
     }
-    // Alt and a key read as the key, as the console reports them; an Escape
-    // and a byte of no character are that Escape.
+    if (byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X') {
+        state_ = State::String;
+        osc_ = byte == ']';
+        stringBegun_ = false;
+        introducedAt_ = now;
+        return;
+    }
+    // Alt and a key read as the key, as the console reports them; Alt and a
+    // byte of no character as nothing.
     state_ = State::Ground;
-    bool const altEscape = alt_;
-    if (altEscape) {
+    if (alt_) {
         Emit(KeyRecordFor(27));
     }
-    if (!Character(byte, now) && !altEscape) {
-        Emit(KeyRecordFor(27));
-    }
+    Character(byte, now);
 }
 
 void TerminalReader::Append(uint8_t byte) {
@@ -344,7 +359,8 @@ void TerminalReader::FinishControl(uint8_t final) {
         }
         if (final == 'M' && x10Mouse_) {
             state_ = State::Mouse;
-            mouseBytes_ = 3;
+            mouseItems_ = 3;
+            mouseLead_ = false;
             return;
         }
     }
@@ -366,6 +382,7 @@ void TerminalReader::FinishControl(uint8_t final) {
 }
 
 void TerminalReader::StringByte(uint8_t byte, Time now) {
+    stringBegun_ = true;
     if (byte == kEsc) {
         BeginEscape(now, true);
     } else if (byte == kBel && osc_) {
@@ -428,8 +445,14 @@ void TerminalReader::Tick(Time now) {
     if (now < Deadline()) {
         return;
     }
-    if (state_ == State::Escape) {
-        Emit(KeyRecordFor(27));  // nothing followed: the Escape key (a string it began to end is dropped)
+    if (state_ == State::Escape && !inString_) {
+        Emit(KeyRecordFor(27));  // nothing followed: the Escape key
+    }
+    // A string's or a sequence's introducer with nothing after it was Alt
+    // and that key.
+    bool const bareString = state_ == State::String && !stringBegun_;
+    if (bareString || (state_ == State::Control && sequence_.size() == 2)) {
+        Emit(KeyRecordFor(sequence_[1]));
     }
     // A character, a sequence, a report or a string that never ended is dropped.
     state_ = State::Ground;
@@ -440,12 +463,16 @@ void TerminalReader::Tick(Time now) {
 TerminalReader::Time TerminalReader::Deadline() const {
     switch (state_) {
         case State::Ground: return decoder_.Pending() ? characterAt_ + kGrace : Time::max();
-        case State::Escape: return escapeAt_ + kEscapeDelay;
+        // An ESC inside a string waits for its backslash as long as the
+        // string may take: a string's end parted from its ESC is no Escape.
+        case State::Escape: return inString_ ? sequenceAt_ + kGrace : escapeAt_ + kEscapeDelay;
+        // Terminals send a string whole: its introducer alone was typed.
+        case State::String: return stringBegun_ ? sequenceAt_ + kGrace : introducedAt_ + kEscapeDelay;
         default: return sequenceAt_ + kGrace;
     }
 }
 
-void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = now; }
+void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = introducedAt_ = now; }
 
 void TerminalReader::Discard() {
     keys_.clear();

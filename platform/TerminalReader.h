@@ -61,9 +61,9 @@ public:
     void Tick(Time now);
     // When a Tick will next change anything (Time::max() when nothing waits).
     Time Deadline() const;
-    // The program was stopped, or the terminal resized: what has begun gets
-    // its time again from `now`, so that a key whose bytes a stop parted
-    // still reads whole.
+    // The program was stopped and goes on: what has begun gets its time
+    // again from `now`, so that a key whose bytes a stop parted still reads
+    // whole.
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
     // ends: all of it came before the flush.
@@ -77,7 +77,7 @@ private:
         Escape,    // an ESC, and what follows within the escape delay
         Control,   // ESC [ or ESC O: parameters, intermediates, final byte
         LinuxKey,  // ESC [ [: the Linux console's F1-F5 letter
-        Mouse,     // ESC [ M: the three bytes of an X10 mouse report
+        Mouse,     // ESC [ M: the three bytes (or characters) of an X10 report
         String,    // ESC ] P _ ^ X: a string, up to BEL (for ESC ]) or ESC backslash
         OwnKey,    // the start of one of the description's keys of no common shape
     };
@@ -88,6 +88,7 @@ private:
     void ControlByte(uint8_t byte, Time now);
     void FinishControl(uint8_t final);
     void StringByte(uint8_t byte, Time now);
+    void MouseByte(uint8_t byte, Time now);
     void OwnKeyByte(uint8_t byte, Time now);
     // A byte that is no part of the sequence begun.
     void Interrupt(uint8_t byte, Time now);
@@ -116,7 +117,10 @@ private:
     bool tooLong_ = false;       // longer than any key's: read to its end and dropped
     bool intermediate_ = false;  // an intermediate byte came
     bool malformed_ = false;     // a parameter byte after an intermediate one
-    int mouseBytes_ = 0;         // of the report still to come
+    int mouseItems_ = 0;         // of the report still to come
+    bool mouseLead_ = false;     // the last byte of it began a UTF-8 character
+    bool stringBegun_ = false;   // a byte came after the string's introducer
+    Time introducedAt_{};        // when the string's introducer came
     bool discarding_ = false;    // the key being read came before a flush
     std::deque<KeyRecord> keys_;
 };

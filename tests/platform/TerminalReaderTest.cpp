@@ -156,13 +156,15 @@ std::vector<Row> const& Rows() {
         {"Alt+Escape", {B("\033\033")}, "Esc"},
         {"Alt+Escape, then x", {B("\033\033x")}, "Esc x"},
         {"Escape alone", {B("\033")}, "Esc"},
-        {"Escape then a byte of no character", {B("\033\xff")}, "Esc"},
+        {"Alt and a byte of no character is nothing", {B("\033\xff")}, ""},
         {"x within the escape delay is Alt+x", {B("\033"), Wait(20), B("x")}, "x"},
         {"x after the escape delay is a key of its own", {B("\033"), Wait(30), B("x")}, "Esc x"},
         // Mouse reports read as nothing, whole.
         {"an X10 click", {B("\033[M !!x")}, "x"},
         {"an X10 click past column 95", {B("\033[M \xe0\x90y")}, "y"},
         {"an X10 report of control bytes", {B("\033[M\x01\033\033z")}, "z"},
+        {"an X10 click past column 161", {B("\033[M \xc5!z")}, "z"},
+        {"a click past column 95 where the terminal sends UTF-8", {B("\033[M \303\2512x")}, "x"},
         {"an SGR click and release", {B("\033[<0;10;5M\033[<0;10;5mx")}, "x"},
         {"an SGR wheel turn", {B("\033[<64;10;5Mx")}, "x"},
         {"a urxvt click", {B("\033[32;10;5Mx")}, "x"},
@@ -173,7 +175,13 @@ std::vector<Row> const& Rows() {
         {"a DCS reply", {B("\033P1$r0m\033\\x")}, "x"},
         {"APC, PM and SOS", {B("\033_Gi=1;OK\033\\\033^pm\033\\\033Xsos\033\\x")}, "x"},
         {"a string whose end never comes", {B("\033]11;rgb:00"), Wait(600), B("x")}, "x"},
-        {"Alt+] then Down", {B("\033]"), Wait(100), B("\033[B")}, "Down"},
+        {"Alt+] and Down together", {B("\033]\033[B")}, "Down"},
+        {"a string's end parted from its ESC", {B("\033]11;rgb:1/2/3\033"), Wait(50), B("\\x")}, "x"},
+        {"Alt and a string's introducer alone",
+         {B("\033]"), Wait(30), B("\033P"), Wait(30), B("\033X"), Wait(30), B("\033_"), Wait(30), B("\033^"),
+          Wait(30), B("f")},
+         "] P X _ ^ f"},
+        {"Alt+[ alone, then Down", {B("\033["), Wait(600), B("\033[B")}, "[ Down"},
         {"BEL ends only ESC ]", {B("\033Pab\acd\033\\x")}, "x"},
         // The Linux console's F1-F5.
         {"Linux F1-F5", {B("\033[[A\033[[B\033[[C\033[[D\033[[E")}, "F1 F2 F3 F4 F5"},
@@ -195,28 +203,17 @@ std::vector<Row> const& Rows() {
         // A signal inside a sequence does not cut it.
         {"a sequence parted by a resize", {B("\033[1;"), Wait(100), B("5A")}, "Up"},
         {"a sequence parted by a stop", {B("\033O"), Stop(5000), B("B")}, "Down"},
-        {"a sequence parted past its grace", {B("\033O"), Wait(600), B("B")}, "B"},
+        {"a sequence parted past its grace", {B("\033O"), Wait(600), B("B")}, "O B"},
         {"a sequence parted after its first two bytes", {B("\033["), Wait(300), B("B")}, "Down"},
         // Ctrl-S and Ctrl-Q are keys.
         {"Ctrl-S and Ctrl-Q", {B("\x13\x11")}, "^S ^Q"},
         // Characters, as before.
-        {"a byte of no character is dropped alone",
-         {B("z\xff\033[B\xff"
-            "a")},
-         "z Down a"},
+        {"a byte of no character is dropped alone", {B("z\377\033[B\377a")}, "z Down a"},
         {"a character in two parts", {B("\xc3"), Wait(400), B("\xa9")}, "é"},
-        {"a character whose rest never comes",
-         {B("\xc3"), Wait(600),
-          B("\xa9"
-            "a")},
-         "a"},
+        {"a character whose rest never comes", {B("\xc3"), Wait(600), B("\251a")}, "a"},
         {"a control byte inside a sequence acts as it comes", {B("\033[1\r;5A")}, "Enter Up"},
         {"a character cuts a sequence short", {B("\033[1\xc3\xa9")}, "é"},
-        {"bytes as the C locale reads them",
-         {B("\xe9"
-            "a\033b")},
-         "a b",
-         Term::Bytes},
+        {"bytes as the C locale reads them", {B("\351a\033b\033\303\251")}, "a b", Term::Bytes},
     };
     return rows;
 }
