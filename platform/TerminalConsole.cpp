@@ -376,7 +376,7 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
         if (continued.exchange(false)) {
             // Stopped, the terminal was the shell's: the keypad's mode and
             // ours again, and a key the stop parted still reads whole. The
-            // resize that the continue also is comes by the pipe.
+            // resize that a continue also is comes by the pipe.
             keypad(stdscr, TRUE);
             TakeInputModes();
             reader_.Resume(Clock::now());
@@ -413,6 +413,7 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             char drained[64];
             while (read(resizeReadFd_, drained, sizeof drained) > 0) {
             }
+            reader_.Resume(Clock::now());  // a key the signal parted still reads whole
             return Input::Resize;
         }
         if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
@@ -555,9 +556,13 @@ void TerminalConsole::Fetch(std::deque<KeyRecord>& queue, bool block) {
         stirred_ = true;
         if (input == Input::Resize) {
             // The game never sees a resize: the screen is drawn anew (after a
-            // wait while the terminal is too small) and reading goes on.
+            // wait while the terminal is too small) and reading goes on. A
+            // poll it ends hands the screen nothing, so the screen's flush
+            // after it has nothing to drop: a key that came while the screen
+            // was redrawn is read next.
             Present();
             if (!block) {
+                quietSincePoll_ = true;
                 return;
             }
             continue;

@@ -272,6 +272,10 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
         state_ = State::Ground;  // the string's end
         return;
     }
+    if (inString_ && byte == kEsc) {
+        escapeAt_ = now;  // the first began nothing; this one may begin the end
+        return;
+    }
     inString_ = false;  // any other sequence ends the string, and is read afresh
     if (byte == kEsc) {
         if (alt_) {
@@ -382,7 +386,9 @@ void TerminalReader::FinishControl(uint8_t final) {
 }
 
 void TerminalReader::StringByte(uint8_t byte, Time now) {
+    // A long string may come in pieces: its time runs from its latest byte.
     stringBegun_ = true;
+    sequenceAt_ = now;
     if (byte == kEsc) {
         BeginEscape(now, true);
     } else if (byte == kBel && osc_) {
@@ -466,7 +472,8 @@ TerminalReader::Time TerminalReader::Deadline() const {
         // An ESC inside a string waits for its backslash as long as the
         // string may take: a string's end parted from its ESC is no Escape.
         case State::Escape: return inString_ ? sequenceAt_ + kGrace : escapeAt_ + kEscapeDelay;
-        // Terminals send a string whole: its introducer alone was typed.
+        // Terminals send a string's introducer with what follows it: alone,
+        // it was typed.
         case State::String: return stringBegun_ ? sequenceAt_ + kGrace : introducedAt_ + kEscapeDelay;
         default: return sequenceAt_ + kGrace;
     }

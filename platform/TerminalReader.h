@@ -40,9 +40,10 @@ public:
     // rest of a sequence come in one write, a second key typed after Escape
     // comes much later.
     static constexpr std::chrono::milliseconds kEscapeDelay{25};
-    // How long what has begun (a character, a sequence, a string) may take to
-    // end, from its first byte, before it is given up: a slow link can part
-    // a key's bytes.
+    // How long what has begun (a character, a sequence) may take to end,
+    // from its first byte, before it is given up: a slow link can part a
+    // key's bytes. A string, which may be long, gets as long from its latest
+    // byte.
     static constexpr std::chrono::milliseconds kGrace{500};
 
     // `utf8`: characters come as UTF-8; otherwise each byte is one character,
@@ -61,9 +62,9 @@ public:
     void Tick(Time now);
     // When a Tick will next change anything (Time::max() when nothing waits).
     Time Deadline() const;
-    // The program was stopped and goes on: what has begun gets its time
-    // again from `now`, so that a key whose bytes a stop parted still reads
-    // whole.
+    // The program was stopped and goes on, or the terminal was resized:
+    // what has begun gets its time again from `now`, so that a key whose
+    // bytes a signal parted still reads whole.
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
     // ends: all of it came before the flush.

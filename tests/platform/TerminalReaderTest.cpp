@@ -176,6 +176,8 @@ std::vector<Row> const& Rows() {
         {"APC, PM and SOS", {B("\033_Gi=1;OK\033\\\033^pm\033\\\033Xsos\033\\x")}, "x"},
         {"a string whose end never comes", {B("\033]11;rgb:00"), Wait(600), B("x")}, "x"},
         {"Alt+] and Down together", {B("\033]\033[B")}, "Down"},
+        {"a string ended by ESC ESC backslash", {B("\033]0;a\033\033\\z")}, "z"},
+        {"a long string in pieces", {B("\033]52;c;"), Wait(300), B("QUJD"), Wait(300), B("QUJD\az")}, "z"},
         {"a string's end parted from its ESC", {B("\033]11;rgb:1/2/3\033"), Wait(50), B("\\x")}, "x"},
         {"Alt and a string's introducer alone",
          {B("\033]"), Wait(30), B("\033P"), Wait(30), B("\033X"), Wait(30), B("\033_"), Wait(30), B("\033^"),

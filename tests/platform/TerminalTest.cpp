@@ -7,7 +7,11 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <string>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <thread>
 #include <vector>
 
@@ -252,6 +256,59 @@ TEST(TerminalKeys, TheKeypadReadsAsItsKeysWhereTheTerminalNamesThemOtherwise) {
     EXPECT_EQ(Press(tmux, {{"KP9"}, "", 33, 0}, 2), Expect(33, 0)) << "Page Up";
     EXPECT_EQ(Press(tmux, {{"KP+"}, "", 187, 43}, 3), Expect(187, 43));
     EXPECT_EQ(Press(tmux, {{"KP7"}, "", 36, 0}, 4), Expect(36, 0)) << "Home";
+}
+
+TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
+    // The pass that drew a resize used to be followed by the screen's
+    // flush, which dropped a key that came while it drew. The probe runs on
+    // a pseudo-terminal of the test's own, for a key a millisecond after
+    // each resize.
+    winsize size{};
+    size.ws_row = 25;
+    size.ws_col = 80;
+    int terminal = -1;
+    pid_t const pid = forkpty(&terminal, nullptr, nullptr, &size);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        setenv("TERM", "xterm-256color", 1);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        execl(TOOL_termprobe, TOOL_termprobe, "poll", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::string output;
+    auto const readFor = [&](std::chrono::milliseconds time) {
+        auto const until = std::chrono::steady_clock::now() + time;
+        for (;;) {
+            auto const left =
+                std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+            pollfd p{terminal, POLLIN, 0};
+            char buffer[4096];
+            ssize_t n = 0;
+            if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0 ||
+                (n = read(terminal, buffer, sizeof buffer)) <= 0) {
+                return;
+            }
+            output.append(buffer, static_cast<std::size_t>(n));
+        }
+    };
+    for (int wait = 0; wait < 100 && output.find("downs=0") == std::string::npos; ++wait) {
+        readFor(std::chrono::milliseconds(100));
+    }
+    readFor(std::chrono::milliseconds(1500));  // the probe at rest
+    for (int i = 1; i <= 20; ++i) {
+        size.ws_col = static_cast<unsigned short>(80 + i % 2);
+        ioctl(terminal, TIOCSWINSZ, &size);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_EQ(write(terminal, "k", 1), 1);
+        readFor(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(write(terminal, "\x1b[21~", 5), 5);  // F10
+    readFor(std::chrono::seconds(10));
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(terminal);
+    EXPECT_NE(output.find("termprobe: 21 keys read"), std::string::npos)
+        << output.substr(output.rfind("termprobe") == std::string::npos ? 0 : output.rfind("termprobe"));
 }
 
 // Starts the probe from an interactive shell (with job control), and waits

@@ -14,7 +14,8 @@
 // Modes (first argument): "read" (default) blocks in ReadConsoleInputA;
 // "poll" polls _kbhit, reads one record and flushes on every pass, as the
 // animated screens do. "throw" is "read" that throws on F9.
-// Keys: F2 shows the cursor at (5, 23); F10 ends the program with status 0.
+// Keys: F2 shows the cursor at (5, 23); F10 ends the program with status 0,
+// and once the terminal is given back it prints "termprobe: N keys read".
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -96,16 +97,13 @@ bool Show(con::KeyRecord const& r, Counts& counts, bool throwOnF9) {
     return r.virtualKey != con::VK_F1 + 9;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    char const* mode = argc > 1 ? argv[1] : "read";
+// Reads and shows keys until F10.
+void Run(char const* mode, Counts& counts) {
     con::ScopedTerminal terminal;
     DrawProbe(mode);
     con::Handle const in = con::GetStdHandle(con::STD_INPUT_HANDLE);
     bool const poll = std::strcmp(mode, "poll") == 0;
     bool const throwOnF9 = std::strcmp(mode, "throw") == 0;
-    Counts counts;
     for (;;) {
         con::KeyRecord r;
         uint32_t n = 0;
@@ -121,7 +119,16 @@ int main(int argc, char** argv) {
             con::ReadConsoleInputA(in, &r, 1, &n);
         }
         if (!Show(r, counts, throwOnF9)) {
-            return 0;
+            return;
         }
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Counts counts;
+    Run(argc > 1 ? argv[1] : "read", counts);
+    std::printf("termprobe: %d keys read\n", counts.downs);
+    return 0;
 }
