@@ -75,14 +75,18 @@ std::string Name(KeyRecord const& key) {
             return kNames[key.virtualKey - con::VK_PRIOR];
         }
         if (key.virtualKey >= con::VK_F1 && key.virtualKey < con::VK_F1 + 12) {
-            return "F" + std::to_string(key.virtualKey - con::VK_F1 + 1);
+            return std::string("F").append(std::to_string(key.virtualKey - con::VK_F1 + 1));
         }
         return key.virtualKey == con::VK_INSERT ? "Ins" : key.virtualKey == con::VK_DELETE ? "Del" : "?";
     }
     auto const c = static_cast<unsigned char>(key.character);
     KeyRecord const typed = con::KeyRecordFor(key.character);
     if (c < 128 && (typed.virtualKey != key.virtualKey || typed.character != key.character)) {
-        return "vk" + std::to_string(key.virtualKey) + "/ch" + std::to_string(c);  // not as typed
+        // Not as typed.
+        return std::string("vk")
+            .append(std::to_string(key.virtualKey))
+            .append("/ch")
+            .append(std::to_string(c));
     }
     switch (c) {
         case 27: return "Esc";
@@ -125,7 +129,7 @@ std::string Read(Row const& row) {
     pass(1s);  // whatever is still waiting for its time
     std::string names;
     for (KeyRecord key; reader.Next(key);) {
-        names += (names.empty() ? "" : " ") + Name(key);
+        names.append(names.empty() ? "" : " ").append(Name(key));
     }
     return names;
 }
@@ -198,7 +202,7 @@ std::vector<Row> const& Rows() {
         {"a cursor position reply", {B("\033[24;80Rx")}, "x"},
         {"focus in and out", {B("\033[I\033[Ox")}, "x"},
         {"a bracketed paste's markers", {B("\033[200~hi\033[201~")}, "h i"},
-        {"hundreds of parameters", {B("\033[" + std::string(600, ';') + "~x")}, "x"},
+        {"hundreds of parameters", {B(std::string("\033[").append(600, ';').append("~x"))}, "x"},
         {"a description's own key", {B("\033[214z")}, "Home"},
         {"ESC [ G and P where the description has them", {B("\033[G\033[P")}, "PgDn F4", Term::Cons25},
         {"ESC and a letter where the description has it", {B("\033A\033?p\033B")}, "Up Ins B", Term::Vt52},
