@@ -413,7 +413,6 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             char drained[64];
             while (read(resizeReadFd_, drained, sizeof drained) > 0) {
             }
-            reader_.Resume(Clock::now());  // a key the signal parted still reads whole
             return Input::Resize;
         }
         if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {

@@ -273,7 +273,7 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
         return;
     }
     if (inString_ && byte == kEsc) {
-        escapeAt_ = now;  // the first began nothing; this one may begin the end
+        escapeAt_ = sequenceAt_ = now;  // the first began nothing; this one may begin the end
         return;
     }
     inString_ = false;  // any other sequence ends the string, and is read afresh
@@ -417,6 +417,14 @@ void TerminalReader::OwnKeyByte(uint8_t byte, Time now) {
 }
 
 void TerminalReader::Interrupt(uint8_t byte, Time now) {
+    if (state_ == State::Control && sequence_.size() == 2) {
+        // Nothing a sequence could be made of came after ESC [ or ESC O:
+        // it was Alt and that key, and this byte is read after it.
+        Emit(KeyRecordFor(sequence_[1]));
+        state_ = State::Ground;
+        GroundByte(byte, now);
+        return;
+    }
     if (byte == kEsc) {
         BeginEscape(now, false);  // the sequence begun is given up; another begins
     } else if (byte == kCan || byte == kSub || byte >= 0x80) {

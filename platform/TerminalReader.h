@@ -62,9 +62,10 @@ public:
     void Tick(Time now);
     // When a Tick will next change anything (Time::max() when nothing waits).
     Time Deadline() const;
-    // The program was stopped and goes on, or the terminal was resized:
-    // what has begun gets its time again from `now`, so that a key whose
-    // bytes a signal parted still reads whole.
+    // The program was stopped and goes on: what has begun gets its time
+    // again from `now`, so that a key whose bytes a stop parted still reads
+    // whole. (A resize takes none of it: an Escape alone during a drag of
+    // the window is still an Escape in its time.)
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
     // ends: all of it came before the flush.
