@@ -381,6 +381,14 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             TakeInputModes();
             reader_.Resume(Clock::now());
         }
+        // Before what has begun is ruled on by its time, what has come
+        // meanwhile is read: its rest may be there, held up only by a redraw.
+        if (reader_.Deadline() <= Clock::now()) {
+            pollfd terminal{STDIN_FILENO, POLLIN, 0};
+            if (poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
+                ReadTerminal();
+            }
+        }
         // The keys read already come first; then the terminal is watched, no
         // longer than asked, nor than what has begun may wait for its end.
         reader_.Tick(Clock::now());

@@ -419,8 +419,11 @@ void TerminalReader::OwnKeyByte(uint8_t byte, Time now) {
 void TerminalReader::Interrupt(uint8_t byte, Time now) {
     if (state_ == State::Control && sequence_.size() == 2) {
         // Nothing a sequence could be made of came after ESC [ or ESC O:
-        // it was Alt and that key, and this byte is read after it.
+        // it was Alt and that key, and this byte is read after it. That key
+        // is told only now, with the next: a flush after it is no flush of
+        // the next, which came later.
         Emit(KeyRecordFor(sequence_[1]));
+        keepNext_ = true;
         state_ = State::Ground;
         GroundByte(byte, now);
         return;
@@ -451,8 +454,9 @@ TerminalReader::Match TerminalReader::MatchOwnKey(KeyRecord& key) const {
 
 void TerminalReader::Emit(KeyRecord const& key) {
     if (!discarding_) {
-        keys_.push_back(key);
+        keys_.push_back({key, keepNext_});
     }
+    keepNext_ = false;
 }
 
 void TerminalReader::Tick(Time now) {
@@ -490,15 +494,19 @@ TerminalReader::Time TerminalReader::Deadline() const {
 void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = introducedAt_ = now; }
 
 void TerminalReader::Discard() {
-    keys_.clear();
-    discarding_ = !Idle();
+    std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });
+    for (Queued& queued : keys_) {
+        queued.kept = false;
+    }
+    discarding_ = !Idle() && !keepNext_;
+    keepNext_ = false;
 }
 
 bool TerminalReader::Next(KeyRecord& key) {
     if (keys_.empty()) {
         return false;
     }
-    key = keys_.front();
+    key = keys_.front().key;
     keys_.pop_front();
     return true;
 }

@@ -68,7 +68,8 @@ public:
     // the window is still an Escape in its time.)
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
-    // ends: all of it came before the flush.
+    // ends: all of it came before the flush (but for a key that came after
+    // one told late, which a flush meant for that one leaves).
     void Discard();
     // The oldest key read and not yet taken.
     bool Next(KeyRecord& key);
@@ -124,7 +125,14 @@ private:
     bool stringBegun_ = false;   // a byte came after the string's introducer
     Time introducedAt_{};        // when the string's introducer came
     bool discarding_ = false;    // the key being read came before a flush
-    std::deque<KeyRecord> keys_;
+    // The keys read and not yet taken; `kept` for one that came after a key
+    // that could be told only when it came, and outlives a flush.
+    struct Queued {
+        KeyRecord key;
+        bool kept = false;
+    };
+    std::deque<Queued> keys_;
+    bool keepNext_ = false;  // the next key read is such a one
 };
 
 }  // namespace con

@@ -250,6 +250,17 @@ TEST(TerminalReader, AFlushDropsTheKeysReadAndTheOneBeingRead) {
     ASSERT_TRUE(reader.Next(key));
     EXPECT_EQ(Name(key), "y") << "x and the Down begun before the flush are dropped, whole";
     EXPECT_FALSE(reader.Next(key));
+
+    // Alt+[ is told only when a key no sequence is made of comes after it;
+    // the flush after Alt+[ leaves that key, which came later.
+    reader.Feed(0x1B, now);
+    reader.Feed('[', now);
+    reader.Feed('\r', now + 100ms);
+    ASSERT_TRUE(reader.Next(key));
+    EXPECT_EQ(Name(key), "[");
+    reader.Discard();
+    ASSERT_TRUE(reader.Next(key));
+    EXPECT_EQ(Name(key), "Enter");
 }
 
 TEST(TerminalReader, TypedCharactersDecodeAsTheKeyboardTableTypesThem) {

@@ -2,6 +2,7 @@
 // tmux, and the tests read what the pane shows. (The game itself is run so in
 // tests/screens/GameInTerminalTest.cpp.)
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -258,57 +259,102 @@ TEST(TerminalKeys, TheKeypadReadsAsItsKeysWhereTheTerminalNamesThemOtherwise) {
     EXPECT_EQ(Press(tmux, {{"KP7"}, "", 36, 0}, 4), Expect(36, 0)) << "Home";
 }
 
-TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
-    // The pass that drew a resize used to be followed by the screen's
-    // flush, which dropped a key that came while it drew. The probe runs on
-    // a pseudo-terminal of the test's own, for a key a millisecond after
-    // each resize.
-    winsize size{};
-    size.ws_row = 25;
-    size.ws_col = 80;
-    int terminal = -1;
-    pid_t const pid = forkpty(&terminal, nullptr, nullptr, &size);
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        setenv("TERM", "xterm-256color", 1);
-        setenv("LC_ALL", "C.UTF-8", 1);
-        execl(TOOL_termprobe, TOOL_termprobe, "poll", static_cast<char*>(nullptr));
-        _exit(127);
+// The probe on a pseudo-terminal of the test's own, for bytes and resizes
+// timed to the millisecond; what it shows is not read, only the count of keys
+// it says it read at the end.
+class PtyProbe {
+public:
+    PtyProbe(char const* mode, int columns, int rows) {
+        size_.ws_row = static_cast<unsigned short>(rows);
+        size_.ws_col = static_cast<unsigned short>(columns);
+        pid_ = forkpty(&terminal_, nullptr, nullptr, &size_);
+        if (pid_ == 0) {
+            setenv("TERM", "xterm-256color", 1);
+            setenv("LC_ALL", "C.UTF-8", 1);
+            execl(TOOL_termprobe, TOOL_termprobe, mode, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        for (int wait = 0; wait < 100 && output_.find("downs=0") == std::string::npos; ++wait) {
+            ReadFor(std::chrono::milliseconds(100));
+        }
+        ReadFor(std::chrono::milliseconds(1500));  // the probe at rest
     }
-    std::string output;
-    auto const readFor = [&](std::chrono::milliseconds time) {
+    ~PtyProbe() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        close(terminal_);
+    }
+    PtyProbe(PtyProbe const&) = delete;
+    PtyProbe& operator=(PtyProbe const&) = delete;
+
+    void Resize(int columns) {
+        size_.ws_col = static_cast<unsigned short>(columns);
+        ioctl(terminal_, TIOCSWINSZ, &size_);
+    }
+    void Send(std::string const& bytes) {
+        ASSERT_EQ(write(terminal_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    void ReadFor(std::chrono::milliseconds time) {
         auto const until = std::chrono::steady_clock::now() + time;
         for (;;) {
             auto const left =
                 std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
-            pollfd p{terminal, POLLIN, 0};
+            pollfd p{terminal_, POLLIN, 0};
             char buffer[4096];
             ssize_t n = 0;
             if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0 ||
-                (n = read(terminal, buffer, sizeof buffer)) <= 0) {
+                (n = read(terminal_, buffer, sizeof buffer)) <= 0) {
                 return;
             }
-            output.append(buffer, static_cast<std::size_t>(n));
+            output_.append(buffer, static_cast<std::size_t>(n));
         }
-    };
-    for (int wait = 0; wait < 100 && output.find("downs=0") == std::string::npos; ++wait) {
-        readFor(std::chrono::milliseconds(100));
     }
-    readFor(std::chrono::milliseconds(1500));  // the probe at rest
+    // Ends the probe with F10; what it said of the keys it read.
+    std::string Finish() {
+        Send("\x1b[21~");
+        ReadFor(std::chrono::seconds(10));
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+        std::size_t const at = output_.rfind("termprobe: ");
+        return at == std::string::npos ? "nothing" : output_.substr(at, output_.find('\r', at) - at);
+    }
+
+private:
+    winsize size_{};
+    int terminal_ = -1;
+    pid_t pid_ = -1;
+    std::string output_;
+};
+
+TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
+    // The pass that drew a resize used to be followed by the screen's
+    // flush, which dropped a key that came while it drew.
+    PtyProbe probe("poll", 80, 25);
     for (int i = 1; i <= 20; ++i) {
-        size.ws_col = static_cast<unsigned short>(80 + i % 2);
-        ioctl(terminal, TIOCSWINSZ, &size);
+        probe.Resize(80 + i % 2);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        ASSERT_EQ(write(terminal, "k", 1), 1);
-        readFor(std::chrono::milliseconds(50));
+        probe.Send("k");
+        probe.ReadFor(std::chrono::milliseconds(50));
     }
-    ASSERT_EQ(write(terminal, "\x1b[21~", 5), 5);  // F10
-    readFor(std::chrono::seconds(10));
-    int status = 0;
-    waitpid(pid, &status, 0);
-    close(terminal);
-    EXPECT_NE(output.find("termprobe: 21 keys read"), std::string::npos)
-        << output.substr(output.rfind("termprobe") == std::string::npos ? 0 : output.rfind("termprobe"));
+    EXPECT_EQ(probe.Finish(), "termprobe: 21 keys read");
+}
+
+TEST(TerminalKeys, AKeyWhoseRestCameDuringARedrawReadsWhole) {
+    // The rest of an Up came 22 ms after its Escape, while a large terminal
+    // was redrawn after a resize; the Escape's time was then over, and it
+    // used to be ruled an Escape before what had come was read.
+    PtyProbe probe("read", 400, 120);
+    for (int i = 1; i <= 6; ++i) {
+        probe.Send("\x1b");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        probe.Resize(400 + i % 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        probe.Send("[A");
+        probe.ReadFor(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(probe.Finish(), "termprobe: 7 keys read") << "six Ups and F10, no Escape and letters";
 }
 
 // Starts the probe from an interactive shell (with job control), and waits
