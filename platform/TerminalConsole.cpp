@@ -381,14 +381,6 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             TakeInputModes();
             reader_.Resume(Clock::now());
         }
-        // Before what has begun is ruled on by its time, what has come
-        // meanwhile is read: its rest may be there, held up only by a redraw.
-        if (reader_.Deadline() <= Clock::now()) {
-            pollfd terminal{STDIN_FILENO, POLLIN, 0};
-            if (poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
-                ReadTerminal();
-            }
-        }
         // The keys read already come first; then the terminal is watched, no
         // longer than asked, nor than what has begun may wait for its end.
         reader_.Tick(Clock::now());
@@ -467,6 +459,20 @@ void TerminalConsole::Present() {
     if (restored_) {
         return;
     }
+    // While the screen is drawn no byte is read: that time is none of what
+    // has begun to end in, or the rest of a key that came meanwhile (while a
+    // large terminal was drawn anew after a resize, say) would come too late.
+    using Clock = std::chrono::steady_clock;
+    if (reader_.Deadline() == Clock::time_point::max()) {
+        Draw();
+        return;
+    }
+    Clock::time_point const start = Clock::now();
+    Draw();
+    reader_.Postpone(Clock::now() - start);
+}
+
+void TerminalConsole::Draw() {
     SyncSize();
     if (TooSmall()) {
         WaitForRoom();

@@ -111,6 +111,8 @@ private:
     // While the terminal is too small: the size line, and a wait (blocking,
     // no timeout) for resizes until it is large enough.
     void WaitForRoom();
+    // Brings the terminal up to date with the model (Present, untimed).
+    void Draw();
     void HandleTerminalLoss();
 
     ::screen* screen_ = nullptr;

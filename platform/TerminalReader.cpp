@@ -192,7 +192,7 @@ void TerminalReader::Feed(uint8_t byte, Time now) {
         case State::OwnKey: OwnKeyByte(byte, now); break;
     }
     if (Idle()) {
-        discarding_ = false;
+        discarding_ = keepNext_ = false;  // the key begun has ended, or came to nothing
     }
 }
 
@@ -475,7 +475,7 @@ void TerminalReader::Tick(Time now) {
     // A character, a sequence, a report or a string that never ended is dropped.
     state_ = State::Ground;
     decoder_.Drop();
-    discarding_ = false;
+    discarding_ = keepNext_ = false;
 }
 
 TerminalReader::Time TerminalReader::Deadline() const {
@@ -493,13 +493,15 @@ TerminalReader::Time TerminalReader::Deadline() const {
 
 void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = introducedAt_ = now; }
 
+void TerminalReader::Postpone(Clock::duration time) {
+    for (Time* at : {&characterAt_, &escapeAt_, &sequenceAt_, &introducedAt_}) {
+        *at += time;
+    }
+}
+
 void TerminalReader::Discard() {
     std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });
-    for (Queued& queued : keys_) {
-        queued.kept = false;
-    }
     discarding_ = !Idle() && !keepNext_;
-    keepNext_ = false;
 }
 
 bool TerminalReader::Next(KeyRecord& key) {
