@@ -381,6 +381,17 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             TakeInputModes();
             reader_.Resume(Clock::now());
         }
+        // When the time of what has begun ran out a little while since, and
+        // no byte was read meanwhile (the machine was busy), what waits is
+        // read before it is ruled on: it may be the rest, come in time. Much
+        // later (after a screen's pause), it more likely came after.
+        if (Clock::time_point const deadline = reader_.Deadline(), now = Clock::now();
+            deadline <= now && now - deadline < TerminalReader::kEscapeDelay) {
+            pollfd terminal{STDIN_FILENO, POLLIN, 0};
+            if (poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
+                ReadTerminal();
+            }
+        }
         // The keys read already come first; then the terminal is watched, no
         // longer than asked, nor than what has begun may wait for its end.
         reader_.Tick(Clock::now());
@@ -459,9 +470,10 @@ void TerminalConsole::Present() {
     if (restored_) {
         return;
     }
-    // While the screen is drawn no byte is read: that time is none of what
-    // has begun to end in, or the rest of a key that came meanwhile (while a
-    // large terminal was drawn anew after a resize, say) would come too late.
+    // No byte is read while the screen is drawn (a large terminal drawn anew
+    // after a resize takes a while). When the time of what has begun runs
+    // out meanwhile, what came is read at once, before that time is ruled
+    // on: it may be the rest, come in time.
     using Clock = std::chrono::steady_clock;
     if (reader_.Deadline() == Clock::time_point::max()) {
         Draw();
@@ -469,7 +481,12 @@ void TerminalConsole::Present() {
     }
     Clock::time_point const start = Clock::now();
     Draw();
-    reader_.Postpone(Clock::now() - start);
+    Clock::time_point const deadline = reader_.Deadline();
+    pollfd terminal{STDIN_FILENO, POLLIN, 0};
+    if (deadline >= start && deadline <= Clock::now() && poll(&terminal, 1, 0) > 0 &&
+        (terminal.revents & POLLIN) != 0) {
+        ReadTerminal();
+    }
 }
 
 void TerminalConsole::Draw() {

@@ -111,7 +111,8 @@ private:
     // While the terminal is too small: the size line, and a wait (blocking,
     // no timeout) for resizes until it is large enough.
     void WaitForRoom();
-    // Brings the terminal up to date with the model (Present, untimed).
+    // Brings the terminal up to date with the model (what Present does,
+    // but for the bytes it reads after).
     void Draw();
     void HandleTerminalLoss();
 

@@ -493,12 +493,6 @@ TerminalReader::Time TerminalReader::Deadline() const {
 
 void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = introducedAt_ = now; }
 
-void TerminalReader::Postpone(Clock::duration time) {
-    for (Time* at : {&characterAt_, &escapeAt_, &sequenceAt_, &introducedAt_}) {
-        *at += time;
-    }
-}
-
 void TerminalReader::Discard() {
     std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });
     discarding_ = !Idle() && !keepNext_;

@@ -67,9 +67,6 @@ public:
     // whole. (A resize takes none of it: an Escape alone during a drag of
     // the window is still an Escape in its time.)
     void Resume(Time now);
-    // `time` went by while no byte could be read (the screen was drawn):
-    // what has begun gets that much longer.
-    void Postpone(Clock::duration time);
     // Drops the keys read and not yet taken, and the key being read, once it
     // ends: all of it came before the flush (but for a key that came after
     // one told late, which flushes leave until it is taken).

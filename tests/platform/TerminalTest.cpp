@@ -342,17 +342,18 @@ TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
 }
 
 TEST(TerminalKeys, AKeyWhoseRestCameDuringARedrawReadsWhole) {
-    // The rest of an Up came 22 ms after its Escape, while a large terminal
-    // was redrawn after a resize; the Escape's time was then over, and it
-    // used to be ruled an Escape before what had come was read.
-    PtyProbe probe("read", 400, 120);
+    // The rest of an Up came 13 ms after its Escape, while a very large
+    // terminal was drawn anew after a resize (which takes the curses library
+    // a tenth of a second here); the Escape's time was over once it was
+    // drawn, and it used to be ruled an Escape before what had come was read.
+    PtyProbe probe("read", 2000, 500);
     for (int i = 1; i <= 6; ++i) {
         probe.Send("\x1b");
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        probe.Resize(400 + i % 2);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        probe.Resize(2000 + i % 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         probe.Send("[A");
-        probe.ReadFor(std::chrono::milliseconds(100));
+        probe.ReadFor(std::chrono::milliseconds(400));
     }
     EXPECT_EQ(probe.Finish(), "termprobe: 7 keys read") << "six Ups and F10, no Escape and letters";
 }
