@@ -205,33 +205,27 @@ void TerminalReader::GroundByte(uint8_t byte, Time now) {
     Character(byte, now);
 }
 
-bool TerminalReader::Character(uint8_t byte, Time now) {
+void TerminalReader::Character(uint8_t byte, Time now) {
     KeyRecord key;
     if (!utf8_) {
+        // In the C locale a byte past ASCII is none, and is dropped.
         wint_t const code = btowc(byte);
-        if (code == WEOF) {
-            return false;  // in the C locale, a byte past ASCII is none
-        }
-        if (DecodeTerminalCharacter(static_cast<char32_t>(code), key)) {
+        if (code != WEOF && DecodeTerminalCharacter(static_cast<char32_t>(code), key)) {
             Emit(key);
         }
-        return true;
+        return;
     }
     Utf8Decoder::Step step = decoder_.Add(byte);
     if (step == Utf8Decoder::Step::Cut) {
         step = decoder_.Add(byte);  // the broken start is dropped, this byte read afresh
     }
-    if (step == Utf8Decoder::Step::Stray) {
-        return false;
-    }
     if (step == Utf8Decoder::Step::Character) {
         if (DecodeTerminalCharacter(decoder_.Code(), key)) {
             Emit(key);
         }
-    } else if (byte >= 0xC0) {
+    } else if (step == Utf8Decoder::Step::More && byte >= 0xC0) {
         characterAt_ = now;  // a lead byte: the character's time starts
     }
-    return true;
 }
 
 void TerminalReader::MouseByte(uint8_t byte, Time now) {

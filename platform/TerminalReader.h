@@ -95,8 +95,8 @@ private:
     void OwnKeyByte(uint8_t byte, Time now);
     // A byte that is no part of the sequence begun.
     void Interrupt(uint8_t byte, Time now);
-    // Reads a byte as (part of) a character; false when it can begin none.
-    bool Character(uint8_t byte, Time now);
+    // Reads a byte as (part of) a character; one that can begin none is dropped.
+    void Character(uint8_t byte, Time now);
     void BeginEscape(Time now, bool inString);
     void Append(uint8_t byte);
     Match MatchOwnKey(KeyRecord& key) const;
