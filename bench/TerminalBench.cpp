@@ -8,14 +8,10 @@
 // same screens there.
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <poll.h>
-#include <pty.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
+
+#include "tests/support/PtyProgram.h"
 
 #include "game/screens/DeckRoom.h"
 #include "game/screens/MainDeck.h"
@@ -32,87 +28,10 @@ constexpr char kDown[] = "\x1bOB";
 constexpr char kRight[] = "\x1bOC";
 constexpr char kLeft[] = "\x1bOD";
 
-class PtyGame {
+// The optimised game on a pseudo-terminal of 80 x 25, started in its data folder.
+class PtyGame : public testing_support::PtyProgram {
 public:
-    PtyGame() {
-        winsize size{};
-        size.ws_row = 25;
-        size.ws_col = 80;
-        pid_ = forkpty(&fd_, nullptr, nullptr, &size);
-        if (pid_ == 0) {
-            if (chdir(MOTHERSHIP_DATA_DIR) != 0) {
-                _exit(126);
-            }
-            setenv("TERM", "xterm-256color", 1);
-            setenv("LANG", "C.UTF-8", 1);
-            setenv("LC_ALL", "C.UTF-8", 1);
-            execl(MOTHERSHIP_BINARY, MOTHERSHIP_BINARY, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~PtyGame() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            // Drain so the game is not held up writing its goodbye.
-            Read(std::chrono::milliseconds(50), std::chrono::milliseconds(200));
-            waitpid(pid_, nullptr, 0);
-        }
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    PtyGame(PtyGame const&) = delete;
-    PtyGame& operator=(PtyGame const&) = delete;
-
-    bool Running() const { return pid_ > 0; }
-
-    // Reads whatever comes until `quiet` passes with nothing, or at most for
-    // `limit` (an animated screen is never quiet); returns the bytes read.
-    std::size_t Read(std::chrono::milliseconds quiet,
-                     std::chrono::milliseconds limit = std::chrono::seconds(1)) {
-        std::size_t total = 0;
-        char buffer[8192];
-        pollfd p{fd_, POLLIN, 0};
-        auto const deadline = Clock::now() + limit;
-        while (Clock::now() < deadline && poll(&p, 1, static_cast<int>(quiet.count())) > 0) {
-            ssize_t const n = read(fd_, buffer, sizeof buffer);
-            if (n <= 0) {
-                break;
-            }
-            output_.append(buffer, static_cast<std::size_t>(n));
-            total += static_cast<std::size_t>(n);
-        }
-        return total;
-    }
-
-    // Reads until the output so far holds `text`; false after `limit`.
-    bool ReadUntil(std::string const& text, std::chrono::milliseconds limit) {
-        auto const deadline = Clock::now() + limit;
-        char buffer[8192];
-        while (output_.find(text) == std::string::npos) {
-            auto const left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left.count() <= 0) {
-                return false;
-            }
-            pollfd p{fd_, POLLIN, 0};
-            if (poll(&p, 1, static_cast<int>(left.count())) <= 0) {
-                return false;
-            }
-            ssize_t const n = read(fd_, buffer, sizeof buffer);
-            if (n <= 0) {
-                return false;
-            }
-            output_.append(buffer, static_cast<std::size_t>(n));
-        }
-        return true;
-    }
-
-    void Send(char const* keys) {
-        std::string const text = keys;
-        if (write(fd_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
-            std::abort();
-        }
-    }
+    PtyGame() : PtyProgram(MOTHERSHIP_BINARY, {}, 80, 25, MOTHERSHIP_DATA_DIR) {}
 
     // Sends a key and counts the bytes it brings, up to a quiet spell.
     std::size_t BytesFor(char const* keys) {
@@ -120,13 +39,6 @@ public:
         Send(keys);
         return Read(std::chrono::milliseconds(150));
     }
-
-    void Forget() { output_.clear(); }
-
-private:
-    pid_t pid_ = -1;
-    int fd_ = -1;
-    std::string output_;
 };
 
 void StartUpToTitle(benchmark::State& state) {

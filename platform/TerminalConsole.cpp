@@ -354,6 +354,11 @@ void TerminalConsole::SyncSize() {
     }
 }
 
+int TerminalConsole::ReadWaiting() {
+    pollfd terminal{STDIN_FILENO, POLLIN, 0};
+    return poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0 ? ReadTerminal() : 0;
+}
+
 int TerminalConsole::ReadTerminal() {
     uint8_t bytes[256];
     ssize_t const n = read(STDIN_FILENO, bytes, sizeof bytes);
@@ -387,10 +392,7 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
         // later (after a screen's pause), it more likely came after.
         if (Clock::time_point const deadline = reader_.Deadline(), now = Clock::now();
             deadline <= now && now - deadline < TerminalReader::kEscapeDelay) {
-            pollfd terminal{STDIN_FILENO, POLLIN, 0};
-            if (poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
-                ReadTerminal();
-            }
+            ReadWaiting();
         }
         // The keys read already come first; then the terminal is watched, no
         // longer than asked, nor than what has begun may wait for its end.
@@ -481,11 +483,9 @@ void TerminalConsole::Present() {
     }
     Clock::time_point const start = Clock::now();
     Draw();
-    Clock::time_point const deadline = reader_.Deadline();
-    pollfd terminal{STDIN_FILENO, POLLIN, 0};
-    if (deadline >= start && deadline <= Clock::now() && poll(&terminal, 1, 0) > 0 &&
-        (terminal.revents & POLLIN) != 0) {
-        ReadTerminal();
+    if (Clock::time_point const deadline = reader_.Deadline();
+        deadline >= start && deadline <= Clock::now()) {
+        ReadWaiting();
     }
 }
 
@@ -608,13 +608,11 @@ void TerminalConsole::Discard() {
     if (!restored_ && !quietSincePoll_) {
         // What has come is read to its end and dropped, so that a key half
         // read when the flush came is not read later as some letters.
-        for (int reads = 0; reads < kDiscardReads; ++reads) {
-            pollfd terminal{STDIN_FILENO, POLLIN, 0};
-            if (poll(&terminal, 1, 0) <= 0 || (terminal.revents & POLLIN) == 0 || ReadTerminal() == 0) {
-                break;
-            }
-            if (reads + 1 == kDiscardReads) {
+        int reads = 0;
+        while (ReadWaiting() > 0) {
+            if (++reads == kDiscardReads) {
                 tcflush(STDIN_FILENO, TCIFLUSH);  // a flood: the rest is dropped unread
+                break;
             }
         }
         reader_.Discard();

@@ -94,8 +94,10 @@ private:
     // SyncSize.
     Input NextInput(int waitMs, KeyRecord& key);
     // Reads what the terminal has into the reader, without waiting; returns
-    // the bytes read.
+    // the bytes read. ReadWaiting first asks whether anything waits, for
+    // callers that have not just been told so by a poll.
     int ReadTerminal();
+    int ReadWaiting();
     // The terminal's input modes while the game has it: no flow control, and
     // reads that never wait.
     void TakeInputModes();

@@ -224,7 +224,7 @@ void TerminalReader::Character(uint8_t byte, Time now) {
             Emit(key);
         }
     } else if (step == Utf8Decoder::Step::More && byte >= 0xC0) {
-        characterAt_ = now;  // a lead byte: the character's time starts
+        begunAt_ = now;  // a lead byte: the character's time starts
     }
 }
 
@@ -256,7 +256,7 @@ void TerminalReader::MouseByte(uint8_t byte, Time now) {
 
 void TerminalReader::BeginEscape(Time now, bool inString) {
     state_ = State::Escape;
-    escapeAt_ = now;
+    begunAt_ = now;
     alt_ = false;
     inString_ = inString;
 }
@@ -267,7 +267,7 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
         return;
     }
     if (inString_ && byte == kEsc) {
-        escapeAt_ = sequenceAt_ = now;  // the first began nothing; this one may begin the end
+        begunAt_ = now;  // the first began nothing; this one may begin the end
         return;
     }
     inString_ = false;  // any other sequence ends the string, and is read afresh
@@ -276,31 +276,24 @@ void TerminalReader::EscapeByte(uint8_t byte, Time now) {
             Emit(KeyRecordFor(27));  // Alt+Escape; another Escape begins
         }
         alt_ = !alt_;
-        escapeAt_ = now;
+        begunAt_ = now;
         return;
     }
     sequence_.assign(1, static_cast<char>(kEsc));
     sequence_ += static_cast<char>(byte);
-    sequenceAt_ = escapeAt_;
     tooLong_ = intermediate_ = malformed_ = false;
     if (byte == '[' || byte == 'O') {
         state_ = State::Control;
         return;
     }
-    KeyRecord key;
-    switch (MatchOwnKey(key)) {
-        case Match::Exact:
-            state_ = State::Ground;
-            Emit(key);
-            return;
-        case Match::Prefix: state_ = State::OwnKey; return;
-        case Match::None: break;
+    if (FollowOwnKey()) {
+        return;
     }
     if (byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X') {
         state_ = State::String;
         osc_ = byte == ']';
         stringBegun_ = false;
-        introducedAt_ = now;
+        begunAt_ = now;
         return;
     }
     // Alt and a key read as the key, as the console reports them; Alt and a
@@ -382,7 +375,7 @@ void TerminalReader::FinishControl(uint8_t final) {
 void TerminalReader::StringByte(uint8_t byte, Time now) {
     // A long string may come in pieces: its time runs from its latest byte.
     stringBegun_ = true;
-    sequenceAt_ = now;
+    begunAt_ = now;
     if (byte == kEsc) {
         BeginEscape(now, true);
     } else if (byte == kBel && osc_) {
@@ -399,19 +392,26 @@ void TerminalReader::OwnKeyByte(uint8_t byte, Time now) {
         return;
     }
     Append(byte);
+    if (!FollowOwnKey()) {
+        state_ = State::Ground;  // began like one, and is none
+    }
+}
+
+bool TerminalReader::FollowOwnKey() {
     KeyRecord key;
     switch (MatchOwnKey(key)) {
         case Match::Exact:
             state_ = State::Ground;
             Emit(key);
-            break;
-        case Match::Prefix: break;
-        case Match::None: state_ = State::Ground; break;  // began like one, and is none
+            return true;
+        case Match::Prefix: state_ = State::OwnKey; return true;
+        case Match::None: break;
     }
+    return false;
 }
 
 void TerminalReader::Interrupt(uint8_t byte, Time now) {
-    if (state_ == State::Control && sequence_.size() == 2) {
+    if (BareIntroducer()) {
         // Nothing a sequence could be made of came after ESC [ or ESC O:
         // it was Alt and that key, and this byte is read after it. That key
         // is told only now, with the next: a flush after it is no flush of
@@ -463,7 +463,7 @@ void TerminalReader::Tick(Time now) {
     // A string's or a sequence's introducer with nothing after it was Alt
     // and that key.
     bool const bareString = state_ == State::String && !stringBegun_;
-    if (bareString || (state_ == State::Control && sequence_.size() == 2)) {
+    if (bareString || BareIntroducer()) {
         Emit(KeyRecordFor(sequence_[1]));
     }
     // A character, a sequence, a report or a string that never ended is dropped.
@@ -474,18 +474,18 @@ void TerminalReader::Tick(Time now) {
 
 TerminalReader::Time TerminalReader::Deadline() const {
     switch (state_) {
-        case State::Ground: return decoder_.Pending() ? characterAt_ + kGrace : Time::max();
+        case State::Ground: return decoder_.Pending() ? begunAt_ + kGrace : Time::max();
         // An ESC inside a string waits for its backslash as long as the
         // string may take: a string's end parted from its ESC is no Escape.
-        case State::Escape: return inString_ ? sequenceAt_ + kGrace : escapeAt_ + kEscapeDelay;
+        case State::Escape: return begunAt_ + (inString_ ? kGrace : kEscapeDelay);
         // Terminals send a string's introducer with what follows it: alone,
         // it was typed.
-        case State::String: return stringBegun_ ? sequenceAt_ + kGrace : introducedAt_ + kEscapeDelay;
-        default: return sequenceAt_ + kGrace;
+        case State::String: return begunAt_ + (stringBegun_ ? kGrace : kEscapeDelay);
+        default: return begunAt_ + kGrace;
     }
 }
 
-void TerminalReader::Resume(Time now) { characterAt_ = escapeAt_ = sequenceAt_ = introducedAt_ = now; }
+void TerminalReader::Resume(Time now) { begunAt_ = now; }
 
 void TerminalReader::Discard() {
     std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });

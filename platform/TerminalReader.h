@@ -100,6 +100,11 @@ private:
     void BeginEscape(Time now, bool inString);
     void Append(uint8_t byte);
     Match MatchOwnKey(KeyRecord& key) const;
+    // The sequence so far against the description's keys: its key once
+    // whole, more awaited while it may become one; false when it can be none.
+    bool FollowOwnKey();
+    // ESC [ or ESC O, and nothing after it yet.
+    bool BareIntroducer() const { return state_ == State::Control && sequence_.size() == 2; }
     void Emit(KeyRecord const& key);
     bool Idle() const { return state_ == State::Ground && !decoder_.Pending(); }
 
@@ -109,9 +114,9 @@ private:
 
     State state_ = State::Ground;
     Utf8Decoder decoder_;
-    Time characterAt_{};     // when the character begun began
-    Time escapeAt_{};        // when the last ESC came
-    Time sequenceAt_{};      // when the sequence begun began (its ESC)
+    // When the time of what has begun started: a character's lead byte, an
+    // ESC (a sequence's time runs from its ESC), a string's latest byte.
+    Time begunAt_{};
     bool alt_ = false;       // ESC ESC: the first was Alt's
     bool inString_ = false;  // the ESC came inside a string: ESC backslash ends it
     bool osc_ = false;       // the string began ESC ], and BEL ends it too
@@ -123,7 +128,6 @@ private:
     int mouseItems_ = 0;         // of the report still to come
     bool mouseLead_ = false;     // the last byte of it began a UTF-8 character
     bool stringBegun_ = false;   // a byte came after the string's introducer
-    Time introducedAt_{};        // when the string's introducer came
     bool discarding_ = false;    // the key being read came before a flush
     // The keys read and not yet taken; `kept` for one that came after a key
     // that could be told only when it came, and outlives a flush.

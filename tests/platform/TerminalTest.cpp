@@ -2,21 +2,17 @@
 // tmux, and the tests read what the pane shows. (The game itself is run so in
 // tests/screens/GameInTerminalTest.cpp.)
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <pty.h>
 #include <string>
-#include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <thread>
 #include <vector>
 
 #include "tests/support/GameInTmux.h"
+#include "tests/support/PtyProgram.h"
 #include "tests/support/Tmux.h"
 
 #include "platform/Cp437.h"
@@ -260,72 +256,22 @@ TEST(TerminalKeys, TheKeypadReadsAsItsKeysWhereTheTerminalNamesThemOtherwise) {
 }
 
 // The probe on a pseudo-terminal of the test's own, for bytes and resizes
-// timed to the millisecond; what it shows is not read, only the count of keys
-// it says it read at the end.
-class PtyProbe {
+// timed to the millisecond, drawn and at rest. What it shows is not read, only
+// the count of keys it says it read once F10 ends it.
+class PtyProbe : public PtyProgram {
 public:
-    PtyProbe(char const* mode, int columns, int rows) {
-        size_.ws_row = static_cast<unsigned short>(rows);
-        size_.ws_col = static_cast<unsigned short>(columns);
-        pid_ = forkpty(&terminal_, nullptr, nullptr, &size_);
-        if (pid_ == 0) {
-            setenv("TERM", "xterm-256color", 1);
-            setenv("LC_ALL", "C.UTF-8", 1);
-            execl(TOOL_termprobe, TOOL_termprobe, mode, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        for (int wait = 0; wait < 100 && output_.find("downs=0") == std::string::npos; ++wait) {
-            ReadFor(std::chrono::milliseconds(100));
-        }
-        ReadFor(std::chrono::milliseconds(1500));  // the probe at rest
+    PtyProbe(char const* mode, int columns, int rows) : PtyProgram(TOOL_termprobe, {mode}, columns, rows) {
+        ReadUntil("downs=0", std::chrono::seconds(10));
+        Read(std::chrono::milliseconds(1500), std::chrono::milliseconds(1500));
     }
-    ~PtyProbe() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        close(terminal_);
-    }
-    PtyProbe(PtyProbe const&) = delete;
-    PtyProbe& operator=(PtyProbe const&) = delete;
-
-    void Resize(int columns) {
-        size_.ws_col = static_cast<unsigned short>(columns);
-        ioctl(terminal_, TIOCSWINSZ, &size_);
-    }
-    void Send(std::string const& bytes) {
-        ASSERT_EQ(write(terminal_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    }
-    void ReadFor(std::chrono::milliseconds time) {
-        auto const until = std::chrono::steady_clock::now() + time;
-        for (;;) {
-            auto const left =
-                std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
-            pollfd p{terminal_, POLLIN, 0};
-            char buffer[4096];
-            ssize_t n = 0;
-            if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0 ||
-                (n = read(terminal_, buffer, sizeof buffer)) <= 0) {
-                return;
-            }
-            output_.append(buffer, static_cast<std::size_t>(n));
-        }
-    }
-    // Ends the probe with F10; what it said of the keys it read.
     std::string Finish() {
         Send("\x1b[21~");
-        ReadFor(std::chrono::seconds(10));
-        waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-        std::size_t const at = output_.rfind("termprobe: ");
-        return at == std::string::npos ? "nothing" : output_.substr(at, output_.find('\r', at) - at);
+        if (!ReadUntil(" keys read", std::chrono::seconds(10))) {
+            return "nothing";
+        }
+        std::size_t const at = Output().rfind("termprobe: ");
+        return Output().substr(at, Output().find(" keys read", at) + 10 - at);
     }
-
-private:
-    winsize size_{};
-    int terminal_ = -1;
-    pid_t pid_ = -1;
-    std::string output_;
 };
 
 TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
@@ -333,10 +279,10 @@ TEST(TerminalKeys, APollingLoopReadsAKeyThatComesRightAfterAResize) {
     // flush, which dropped a key that came while it drew.
     PtyProbe probe("poll", 80, 25);
     for (int i = 1; i <= 20; ++i) {
-        probe.Resize(80 + i % 2);
+        probe.Resize(80 + i % 2, 25);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
         probe.Send("k");
-        probe.ReadFor(std::chrono::milliseconds(50));
+        probe.Read(std::chrono::milliseconds(50), std::chrono::milliseconds(50));
     }
     EXPECT_EQ(probe.Finish(), "termprobe: 21 keys read");
 }
@@ -350,10 +296,10 @@ TEST(TerminalKeys, AKeyWhoseRestCameDuringARedrawReadsWhole) {
     for (int i = 1; i <= 6; ++i) {
         probe.Send("\x1b");
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
-        probe.Resize(2000 + i % 2);
+        probe.Resize(2000 + i % 2, 500);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         probe.Send("[A");
-        probe.ReadFor(std::chrono::milliseconds(400));
+        probe.Read(std::chrono::milliseconds(400), std::chrono::milliseconds(400));
     }
     EXPECT_EQ(probe.Finish(), "termprobe: 7 keys read") << "six Ups and F10, no Escape and letters";
 }
