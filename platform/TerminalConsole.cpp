@@ -356,7 +356,11 @@ void TerminalConsole::SyncSize() {
 
 int TerminalConsole::ReadWaiting() {
     pollfd terminal{STDIN_FILENO, POLLIN, 0};
-    return poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0 ? ReadTerminal() : 0;
+    if (poll(&terminal, 1, 0) > 0 && (terminal.revents & POLLIN) != 0) {
+        return ReadTerminal();
+    }
+    ReadToTheEnd();
+    return 0;
 }
 
 int TerminalConsole::ReadTerminal() {
@@ -369,8 +373,16 @@ int TerminalConsole::ReadTerminal() {
     for (ssize_t i = 0; i < n; ++i) {
         reader_.Feed(bytes[i], now);
     }
+    if (static_cast<std::size_t>(n) < sizeof bytes) {
+        ReadToTheEnd();
+    }
     emptyWakeUps_ = 0;
     return static_cast<int>(n);
+}
+
+void TerminalConsole::ReadToTheEnd() {
+    readTo_ = std::chrono::steady_clock::now();
+    pausedSinceRead_ = false;
 }
 
 TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
@@ -386,12 +398,10 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
             TakeInputModes();
             reader_.Resume(Clock::now());
         }
-        // When the time of what has begun ran out a little while since, and
-        // no byte was read meanwhile (the machine was busy), what waits is
-        // read before it is ruled on: it may be the rest, come in time. Much
-        // later (after a screen's pause), it more likely came after.
-        if (Clock::time_point const deadline = reader_.Deadline(), now = Clock::now();
-            deadline <= now && now - deadline < TerminalReader::kEscapeDelay) {
+        // The time of what has begun may have run out while nothing was
+        // read (the screen was drawn, the game paused, the machine was
+        // busy): what waits may be its rest, come in time.
+        if (TerminalReader::ReadsBeforeRuling(reader_.Deadline(), readTo_, Clock::now(), pausedSinceRead_)) {
             ReadWaiting();
         }
         // The keys read already come first; then the terminal is watched, no
@@ -413,6 +423,9 @@ TerminalConsole::Input TerminalConsole::NextInput(int waitMs, KeyRecord& key) {
         }
         pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {resizeReadFd_, POLLIN, 0}};
         int const ready = poll(watched, 2, timeout);
+        if (ready >= 0 && (watched[0].revents & POLLIN) == 0) {
+            ReadToTheEnd();  // nothing waits: what comes from now on came after
+        }
         if (ready == 0) {
             continue;
         }
@@ -472,24 +485,6 @@ void TerminalConsole::Present() {
     if (restored_) {
         return;
     }
-    // No byte is read while the screen is drawn (a large terminal drawn anew
-    // after a resize takes a while). When the time of what has begun runs
-    // out meanwhile, what came is read at once, before that time is ruled
-    // on: it may be the rest, come in time.
-    using Clock = std::chrono::steady_clock;
-    if (reader_.Deadline() == Clock::time_point::max()) {
-        Draw();
-        return;
-    }
-    Clock::time_point const start = Clock::now();
-    Draw();
-    if (Clock::time_point const deadline = reader_.Deadline();
-        deadline >= start && deadline <= Clock::now()) {
-        ReadWaiting();
-    }
-}
-
-void TerminalConsole::Draw() {
     SyncSize();
     if (TooSmall()) {
         WaitForRoom();
@@ -627,6 +622,7 @@ void TerminalConsole::Sleep(uint32_t milliseconds) {
     // pauses never keeps a key waiting for a batch of passes.
     stirred_ = true;
     askNext_ = true;
+    pausedSinceRead_ = true;  // what comes meanwhile more likely came after what has begun
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 

@@ -98,6 +98,8 @@ private:
     // callers that have not just been told so by a poll.
     int ReadTerminal();
     int ReadWaiting();
+    // Notes that the terminal has nothing more to read now.
+    void ReadToTheEnd();
     // The terminal's input modes while the game has it: no flow control, and
     // reads that never wait.
     void TakeInputModes();
@@ -113,9 +115,6 @@ private:
     // While the terminal is too small: the size line, and a wait (blocking,
     // no timeout) for resizes until it is large enough.
     void WaitForRoom();
-    // Brings the terminal up to date with the model (what Present does,
-    // but for the bytes it reads after).
-    void Draw();
     void HandleTerminalLoss();
 
     ::screen* screen_ = nullptr;
@@ -135,6 +134,10 @@ private:
     int resizeReadFd_ = -1;         // the resize signal's pipe, the end waits watch
     TerminalReader reader_{false};  // set for the locale once it is known
     int emptyWakeUps_ = 0;          // wake-ups in a row for input that no read found
+    // When the terminal was last read to its end, and whether the game has
+    // paused since: for what waits unread when the time of a key begun is out.
+    std::chrono::steady_clock::time_point readTo_{};
+    bool pausedSinceRead_ = false;
     // What the last poll saw, to tell a still screen from one that moves.
     bool stirred_ = true;  // a key, a pause or a resize since the last poll
     uint64_t polledGeneration_ = 0;

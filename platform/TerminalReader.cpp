@@ -2,6 +2,7 @@
 
 #include <cwchar>
 #include <string_view>
+#include <utility>
 
 #include "platform/Cp437.h"
 #include "platform/Keyboard.h"
@@ -99,6 +100,8 @@ bool Numbers(std::string_view text, int (&fields)[2], int& count) {
 
 // A modifier parameter: 1 plus Shift 1, Alt 2, Ctrl 4, Meta 8; or none.
 bool Modifier(int field) { return field == -1 || (field >= 1 && field <= 16); }
+// One after 1 ; which says a modifier is held: 1 would say none is.
+bool HeldModifier(int field) { return field >= 2 && field <= 16; }
 
 // What a whole control sequence means (`introducer` '[' or 'O'), by the
 // sequences terminals send, modifiers taken off.
@@ -111,7 +114,7 @@ Found FixedMeaning(char introducer, std::string_view parameters, uint8_t final, 
     // A letter alone, after a modifier alone (ESC O 5 A), or after 1 and a
     // modifier (ESC [ 1 ; 5 A).
     bool const modifiedLetter =
-        (count == 1 && Modifier(fields[0])) || (count == 2 && fields[0] <= 1 && Modifier(fields[1]));
+        (count == 1 && Modifier(fields[0])) || (count == 2 && fields[0] <= 1 && HeldModifier(fields[1]));
     if (introducer == 'O') {
         if (count == 0 && Look(kRxvtArrows, final, key) != Found::Unknown) {
             return Found::Key;
@@ -162,9 +165,21 @@ KeyRecord TerminalKeyRecord(uint16_t virtualKey, char character) {
     return key;
 }
 
+bool TerminalReader::ReadsBeforeRuling(Time deadline, Time readTo, Time now, bool paused) {
+    if (deadline > now || readTo >= deadline) {
+        return false;  // nothing to rule on yet; or what waits came after the time ran out
+    }
+    return !paused || now - deadline < kLateRest;
+}
+
 void TerminalReader::AddTerminalKey(std::string const& sequence, KeyRecord const& key) {
     if (sequence.size() < 2 || sequence.size() > kLongest || static_cast<uint8_t>(sequence[0]) != kEsc) {
         return;  // a single byte keeps its meaning: a typed character stays one
+    }
+    for (auto const& known : ownKeys_) {
+        if (known.first == sequence) {
+            return;  // given to two keys: the first told keeps it
+        }
     }
     if (sequence == "\033[M") {
         x10Mouse_ = false;  // a terminal that sends it as a key sends no such report
@@ -173,23 +188,10 @@ void TerminalReader::AddTerminalKey(std::string const& sequence, KeyRecord const
 }
 
 void TerminalReader::Feed(uint8_t byte, Time now) {
-    switch (state_) {
-        case State::Ground: GroundByte(byte, now); break;
-        case State::Escape: EscapeByte(byte, now); break;
-        case State::Control: ControlByte(byte, now); break;
-        case State::LinuxKey:
-            if (byte >= 'A' && byte <= 'E') {
-                state_ = State::Ground;
-                Emit(TerminalKeyRecord(F(byte - 'A' + 1)));
-            } else if (byte >= 0x20 && byte <= 0x7E) {
-                state_ = State::Ground;  // no key of the Linux console's: dropped
-            } else {
-                Interrupt(byte, now);
-            }
-            break;
-        case State::Mouse: MouseByte(byte, now); break;
-        case State::String: StringByte(byte, now); break;
-        case State::OwnKey: OwnKeyByte(byte, now); break;
+    if (state_ == State::Ground) {
+        GroundByte(byte, now);
+    } else {
+        SequenceByte(byte, now);
     }
     if (Idle()) {
         discarding_ = keepNext_ = false;  // the key begun has ended, or came to nothing
@@ -198,8 +200,11 @@ void TerminalReader::Feed(uint8_t byte, Time now) {
 
 void TerminalReader::GroundByte(uint8_t byte, Time now) {
     if (byte == kEsc) {
-        decoder_.Drop();  // an Escape cuts short a character begun
-        BeginEscape(now, false);
+        if (decoder_.Pending()) {
+            decoder_.Drop();      // an Escape cuts short a character begun,
+            discarding_ = false;  // and begins a key of its own
+        }
+        BeginEscape(now);
         return;
     }
     Character(byte, now);
@@ -217,7 +222,8 @@ void TerminalReader::Character(uint8_t byte, Time now) {
     }
     Utf8Decoder::Step step = decoder_.Add(byte);
     if (step == Utf8Decoder::Step::Cut) {
-        step = decoder_.Add(byte);  // the broken start is dropped, this byte read afresh
+        discarding_ = false;        // the broken start is dropped,
+        step = decoder_.Add(byte);  // and this byte read afresh
     }
     if (step == Utf8Decoder::Step::Character) {
         if (DecodeTerminalCharacter(decoder_.Code(), key)) {
@@ -228,226 +234,333 @@ void TerminalReader::Character(uint8_t byte, Time now) {
     }
 }
 
-void TerminalReader::MouseByte(uint8_t byte, Time now) {
-    // Whatever they are: past column or row 95 they are bytes of 0x80 and
-    // more, and beyond that control bytes. A terminal that sends them as
-    // UTF-8 sends one past 95 as two bytes, a lead and a continuation: read
-    // as one, or its last byte would be a key.
-    if (mouseLead_) {
-        mouseLead_ = false;
-        bool const continues = byte >= 0x80 && byte <= 0xBF;
-        if (--mouseItems_ == 0) {
-            state_ = State::Ground;
-            if (!continues) {
-                GroundByte(byte, now);  // no part of the report
-            }
-            return;
-        }
-        if (continues) {
-            return;
-        }
-    }
-    if (utf8_ && byte >= 0xC2 && byte <= 0xDF) {
-        mouseLead_ = true;
-    } else if (--mouseItems_ == 0) {
-        state_ = State::Ground;
-    }
-}
-
-void TerminalReader::BeginEscape(Time now, bool inString) {
+void TerminalReader::BeginEscape(Time now) {
     state_ = State::Escape;
     begunAt_ = now;
-    alt_ = false;
-    inString_ = inString;
-}
-
-void TerminalReader::EscapeByte(uint8_t byte, Time now) {
-    if (inString_ && byte == '\\') {
-        state_ = State::Ground;  // the string's end
-        return;
-    }
-    if (inString_ && byte == kEsc) {
-        begunAt_ = now;  // the first began nothing; this one may begin the end
-        return;
-    }
-    inString_ = false;  // any other sequence ends the string, and is read afresh
-    if (byte == kEsc) {
-        if (alt_) {
-            Emit(KeyRecordFor(27));  // Alt+Escape; another Escape begins
-        }
-        alt_ = !alt_;
-        begunAt_ = now;
-        return;
-    }
-    sequence_.assign(1, static_cast<char>(kEsc));
-    sequence_ += static_cast<char>(byte);
-    tooLong_ = intermediate_ = malformed_ = false;
-    if (byte == '[' || byte == 'O') {
-        state_ = State::Control;
-        return;
-    }
-    if (FollowOwnKey()) {
-        return;
-    }
-    if (byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X') {
-        state_ = State::String;
-        osc_ = byte == ']';
-        stringBegun_ = false;
-        begunAt_ = now;
-        return;
-    }
-    // Alt and a key read as the key, as the console reports them; Alt and a
-    // byte of no character as nothing.
-    state_ = State::Ground;
-    if (alt_) {
-        Emit(KeyRecordFor(27));
-    }
-    Character(byte, now);
+    raw_.assign(1, static_cast<char>(kEsc));
+    count_ = 1;
+    fixedFrom_ = 0;
+    last_ = kEsc;
+    held_ = ended_ = Candidate{};
+    ownMayGoOn_ = !ownKeys_.empty();
 }
 
 void TerminalReader::Append(uint8_t byte) {
-    tooLong_ = tooLong_ || sequence_.size() >= kLongest;
-    if (!tooLong_) {
-        sequence_ += static_cast<char>(byte);
+    ++count_;
+    last_ = byte;
+    if (raw_.size() < kLongest) {
+        raw_ += static_cast<char>(byte);
+        return;
+    }
+    // Longer than any key: no key of the description is made of it, and
+    // none it began with is told, as its bytes after could not be read again.
+    held_ = Candidate{};
+    ownMayGoOn_ = false;
+}
+
+void TerminalReader::FollowOwnKeys() {
+    if (!ownMayGoOn_) {
+        return;
+    }
+    ownMayGoOn_ = false;
+    for (auto const& [text, key] : ownKeys_) {
+        if (!text.starts_with(raw_)) {
+            continue;
+        }
+        if (text.size() == raw_.size()) {
+            held_ = KeyOf(key, Rank::Described);
+            held_.length = raw_.size();
+        } else {
+            ownMayGoOn_ = true;
+        }
     }
 }
 
-void TerminalReader::ControlByte(uint8_t byte, Time now) {
-    std::string_view const parameters = std::string_view(sequence_).substr(2);
-    if (byte >= 0x30 && byte <= 0x3F) {
-        malformed_ = malformed_ || intermediate_;
+void TerminalReader::SequenceByte(uint8_t byte, Time now) {
+    if (state_ == State::OwnKey) {
         Append(byte);
-        KeyRecord key;
-        if (!tooLong_ && MatchOwnKey(key) == Match::Exact) {
-            state_ = State::Ground;  // a description's key that ends without a final byte
-            Emit(key);
+        FollowOwnKeys();
+        if (!ownMayGoOn_) {
+            Resolve(now, true);
         }
         return;
     }
-    if (byte == '$' && sequence_[1] == '[' && !intermediate_ && Digits(parameters)) {
-        FinishControl(byte);  // rxvt's shifted keys end so: ESC [ 7 $ is Shift+Home
+    Step const step = CommonStep(byte, now);
+    if (step.kind == Step::Acts) {
         return;
+    }
+    Append(byte);
+    FollowOwnKeys();
+    if (step.kind == Step::More) {
+        return;
+    }
+    ended_ = step.ending;
+    ended_.length = count_ - step.afresh;
+    if (ownMayGoOn_) {
+        state_ = State::OwnKey;  // a longer key of the description may still come
+        return;
+    }
+    Resolve(now, true);
+}
+
+TerminalReader::Candidate TerminalReader::KeyOf(KeyRecord const& key, Rank rank, bool silent) const {
+    Candidate c;
+    c.found = true;
+    c.silent = silent;
+    c.key = key;
+    c.rank = rank;
+    return c;
+}
+
+TerminalReader::Step TerminalReader::DoneWith(Candidate ending, std::size_t afresh) const {
+    Step step;
+    step.kind = Step::Done;
+    step.ending = ending;
+    step.afresh = afresh;
+    return step;
+}
+
+TerminalReader::Step TerminalReader::CommonStep(uint8_t byte, Time now) {
+    switch (state_) {
+        case State::Escape: return EscapeStep(byte, now);
+        case State::Control: return ControlStep(byte);
+        case State::LinuxKey:
+            if (byte >= 'A' && byte <= 'E') {
+                return DoneWith(KeyOf(TerminalKeyRecord(F(byte - 'A' + 1))));
+            }
+            if (byte >= 0x20 && byte <= 0x7E) {
+                return DoneWith({});  // no key of the Linux console's: dropped, with this byte
+            }
+            return Interrupt(byte);
+        case State::Mouse: return MouseStep(byte);
+        case State::StringStart:
+        case State::String: return StringStep(byte, now);
+        case State::StringEscape:
+            if (byte == '\\') {
+                return DoneWith({});  // the string's end
+            }
+            if (byte == kEsc) {
+                begunAt_ = now;  // the first began nothing; this one may begin the end
+                return {};
+            }
+            return DoneWith({}, 2);  // another sequence ends the string, and is read afresh from its ESC
+        case State::Ground:
+        case State::OwnKey: break;
+    }
+    return {};
+}
+
+TerminalReader::Step TerminalReader::EscapeStep(uint8_t byte, Time now) {
+    if (byte == kEsc) {
+        if (fixedFrom_ == 0) {
+            fixedFrom_ = 1;  // the first was Alt's; this one begins what Alt is held with
+            begunAt_ = now;
+            return {};
+        }
+        return DoneWith(KeyOf(KeyRecordFor(27)), 1);  // Alt+Escape; this ESC begins afresh
+    }
+    if (byte == '[' || byte == 'O') {
+        state_ = State::Control;
+        intermediate_ = false;
+        return {};
+    }
+    if (byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X') {
+        state_ = State::StringStart;
+        osc_ = byte == ']';
+        begunAt_ = now;
+        return {};
+    }
+    if (fixedFrom_ == 1) {
+        return DoneWith(KeyOf(KeyRecordFor(27)), 1);  // Alt+Escape, and this byte read afresh
+    }
+    // Alt and a key read as the key, as the console reports them; Alt and a
+    // byte of no character as nothing. A character beyond ASCII is read
+    // afresh, its Alt dropped.
+    if (byte >= 0x80) {
+        return DoneWith({}, 1);
+    }
+    KeyRecord key;
+    return DoneWith(DecodeTerminalCharacter(byte, key) ? KeyOf(key, Rank::Alt) : Candidate{});
+}
+
+TerminalReader::Step TerminalReader::ControlStep(uint8_t byte) {
+    if (byte >= 0x30 && byte <= 0x3F) {
+        return {};  // a parameter (after an intermediate, the sequence is no key)
+    }
+    std::string_view const parameters = std::string_view(raw_).substr(fixedFrom_ + 2);
+    if (byte == '$' && raw_[fixedFrom_ + 1] == '[' && !intermediate_ && Digits(parameters)) {
+        return FinishControl(byte);  // rxvt's shifted keys end so: ESC [ 7 $ is Shift+Home
     }
     if (byte >= 0x20 && byte <= 0x2F) {
         intermediate_ = true;
-        Append(byte);
-        return;
+        return {};
     }
     if (byte >= 0x40 && byte <= 0x7E) {
-        FinishControl(byte);
-        return;
+        return FinishControl(byte);
     }
-    Interrupt(byte, now);
+    return Interrupt(byte);
 }
 
-void TerminalReader::FinishControl(uint8_t final) {
-    state_ = State::Ground;
-    bool const bare = sequence_.size() == 2;
-    if (bare && sequence_[1] == '[') {
+TerminalReader::Step TerminalReader::FinishControl(uint8_t final) {
+    if (BareIntroducer() && raw_[fixedFrom_ + 1] == '[') {
         if (final == '[') {
             state_ = State::LinuxKey;
-            return;
+            return {};
         }
         if (final == 'M' && x10Mouse_) {
             state_ = State::Mouse;
             mouseItems_ = 3;
             mouseLead_ = false;
-            return;
+            return {};
         }
     }
-    std::string_view const parameters = std::string_view(sequence_).substr(2);
     KeyRecord key;
-    Found const found = tooLong_ || malformed_ || intermediate_
-                            ? Found::Unknown
-                            : FixedMeaning(sequence_[1], parameters, final, key);
-    if (found == Found::Key) {
-        Emit(key);
-        return;
-    }
-    Append(final);
-    if (found == Found::Unknown && !tooLong_ && MatchOwnKey(key) == Match::Exact) {
-        Emit(key);
-    }
+    Found const found =
+        count_ >= kLongest || intermediate_
+            ? Found::Unknown
+            : FixedMeaning(raw_[fixedFrom_ + 1], std::string_view(raw_).substr(fixedFrom_ + 2), final, key);
     // Anything else (a mouse report, a reply, a key the game does not know)
-    // is dropped whole.
+    // is nothing, but for a key of the description's it may begin with.
+    return found == Found::Unknown ? DoneWith({})
+                                   : DoneWith(KeyOf(key, Rank::Common, found == Found::Nothing));
 }
 
-void TerminalReader::StringByte(uint8_t byte, Time now) {
+TerminalReader::Step TerminalReader::MouseStep(uint8_t byte) {
+    // Whatever they are: past column or row 95 they are bytes of 0x80 and
+    // more, and beyond that control bytes. A terminal that sends them as
+    // UTF-8 sends one past 95 as two bytes, a lead and a continuation, read
+    // as one, or its last byte would be a key. A report carries at most 223,
+    // which UTF-8 sends after the leads C2 and C3 alone: only those are
+    // joined, since a terminal that sends the coordinates raw sends bytes of
+    // that very shape, and the two readings then differ at columns and rows
+    // 162 and 163 alone.
+    if (mouseLead_) {
+        mouseLead_ = false;
+        bool const continues = byte >= 0x80 && byte <= 0xBF;
+        if (--mouseItems_ == 0) {
+            return DoneWith({}, continues ? 0 : 1);  // what does not continue it is no part of the report
+        }
+        if (continues) {
+            return {};
+        }
+    }
+    if (utf8_ && (byte == 0xC2 || byte == 0xC3)) {
+        mouseLead_ = true;
+        return {};
+    }
+    return --mouseItems_ == 0 ? DoneWith({}) : Step{};
+}
+
+TerminalReader::Step TerminalReader::StringStep(uint8_t byte, Time now) {
     // A long string may come in pieces: its time runs from its latest byte.
-    stringBegun_ = true;
+    state_ = State::String;
     begunAt_ = now;
     if (byte == kEsc) {
-        BeginEscape(now, true);
-    } else if (byte == kBel && osc_) {
-        state_ = State::Ground;
-    } else if (byte == kCan || byte == kSub) {
-        state_ = State::Ground;  // cancels the string, and is read on its own
-        Character(byte, now);
+        state_ = State::StringEscape;
+        return {};
     }
+    if (byte == kBel && osc_) {
+        return DoneWith({});
+    }
+    if (byte == kCan || byte == kSub) {
+        return DoneWith({}, 1);  // cancels the string, and is read on its own
+    }
+    return {};
 }
 
-void TerminalReader::OwnKeyByte(uint8_t byte, Time now) {
-    if (byte == kEsc) {
-        BeginEscape(now, false);
-        return;
-    }
-    Append(byte);
-    if (!FollowOwnKey()) {
-        state_ = State::Ground;  // began like one, and is none
-    }
-}
-
-bool TerminalReader::FollowOwnKey() {
-    KeyRecord key;
-    switch (MatchOwnKey(key)) {
-        case Match::Exact:
-            state_ = State::Ground;
-            Emit(key);
-            return true;
-        case Match::Prefix: state_ = State::OwnKey; return true;
-        case Match::None: break;
-    }
-    return false;
-}
-
-void TerminalReader::Interrupt(uint8_t byte, Time now) {
+TerminalReader::Step TerminalReader::Interrupt(uint8_t byte) {
     if (BareIntroducer()) {
         // Nothing a sequence could be made of came after ESC [ or ESC O:
-        // it was Alt and that key, and this byte is read after it. That key
-        // is told only now, with the next: a flush after it is no flush of
-        // the next, which came later.
-        Emit(KeyRecordFor(sequence_[1]));
-        keepNext_ = true;
-        state_ = State::Ground;
-        GroundByte(byte, now);
-        return;
+        // it was Alt and that key, and this byte is read after it.
+        return DoneWith(KeyOf(KeyRecordFor(raw_[fixedFrom_ + 1]), Rank::Alt), 1);
     }
-    if (byte == kEsc) {
-        BeginEscape(now, false);  // the sequence begun is given up; another begins
-    } else if (byte == kCan || byte == kSub || byte >= 0x80) {
-        state_ = State::Ground;  // ends the sequence, and is read on its own
-        Character(byte, now);
-    } else {
-        Character(byte, now);  // a control byte acts as it comes, and the sequence goes on
+    if (byte == kEsc || byte == kCan || byte == kSub || byte >= 0x80) {
+        return DoneWith({}, 1);  // ends the sequence, and is read afresh
     }
+    // A control byte acts as it comes, and the sequence goes on. It came
+    // after any flush the sequence saw.
+    KeyRecord key;
+    if (DecodeTerminalCharacter(byte, key)) {
+        bool const discarding = std::exchange(discarding_, false);
+        Emit(key);
+        discarding_ = discarding;
+    }
+    Step step;
+    step.kind = Step::Acts;
+    return step;
 }
 
-TerminalReader::Match TerminalReader::MatchOwnKey(KeyRecord& key) const {
-    Match match = Match::None;
-    for (auto const& [text, ownKey] : ownKeys_) {
-        if (text.size() > sequence_.size() && text.starts_with(sequence_)) {
-            return Match::Prefix;  // wait for the longer
+TerminalReader::Candidate TerminalReader::TimedOut() const {
+    Candidate c;
+    if (state_ == State::Escape) {
+        c = KeyOf(KeyRecordFor(27));  // nothing followed: the Escape key
+    } else if (state_ == State::StringStart || BareIntroducer()) {
+        // A string's or a sequence's introducer with nothing after it was
+        // Alt and that key.
+        c = KeyOf(KeyRecordFor(raw_[fixedFrom_ + 1]), Rank::Alt);
+    }
+    // Anything else that never ended is nothing.
+    c.length = count_;
+    return c;
+}
+
+void TerminalReader::Resolve(Time now, bool byByte) {
+    // The longest key whole wins; of two as long, the lower rank.
+    Candidate best = ended_;
+    if (held_.found && (!best.found || held_.length > best.length ||
+                        (held_.length == best.length && held_.rank < best.rank))) {
+        best = held_;
+    }
+    std::size_t const taken = best.found ? best.length : ended_.length;
+    std::string rest;
+    if (count_ <= kLongest) {
+        rest = raw_.substr(taken);
+    } else {
+        // Too long to be kept: only what the common sequence leaves, its last bytes.
+        if (count_ - taken == 2) {
+            rest += static_cast<char>(kEsc);
         }
-        if (text == sequence_) {
-            key = ownKey;
-            match = Match::Exact;
+        if (count_ - taken >= 1) {
+            rest += static_cast<char>(last_);
         }
     }
-    return match;
+    std::size_t const mark = discarding_ ? flushedAt_ : std::string::npos;
+    state_ = State::Ground;
+    raw_.clear();
+    count_ = fixedFrom_ = 0;
+    held_ = ended_ = Candidate{};
+    ownMayGoOn_ = false;
+    bool const told = best.found && !best.silent && !discarding_ && !beforeFlush_;
+    if (best.found && !best.silent) {
+        Emit(best.key);
+    }
+    discarding_ = false;
+    // A key told only when the next byte came: a flush after it is no flush
+    // of what that byte makes, which came later.
+    keepNext_ = byByte && told && !rest.empty();
+    Reread(rest, taken, mark, now);
+}
+
+void TerminalReader::Reread(std::string const& bytes, std::size_t from, std::size_t mark, Time now) {
+    bool const outer = beforeFlush_;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (mark != std::string::npos && from + i < mark) {
+            beforeFlush_ = true;
+        } else if (mark != std::string::npos && from + i == mark) {
+            beforeFlush_ = outer;
+            FlushHere();
+        }
+        Feed(static_cast<uint8_t>(bytes[i]), now);
+    }
+    if (mark != std::string::npos && from + bytes.size() == mark) {
+        beforeFlush_ = outer;
+        FlushHere();  // all of it came before the flush
+    }
+    beforeFlush_ = outer;
 }
 
 void TerminalReader::Emit(KeyRecord const& key) {
-    if (!discarding_) {
+    if (!discarding_ && !beforeFlush_) {
         keys_.push_back({key, keepNext_});
     }
     keepNext_ = false;
@@ -457,39 +570,46 @@ void TerminalReader::Tick(Time now) {
     if (now < Deadline()) {
         return;
     }
-    if (state_ == State::Escape && !inString_) {
-        Emit(KeyRecordFor(27));  // nothing followed: the Escape key
+    if (state_ == State::Ground) {
+        decoder_.Drop();  // a character that never ended is dropped
+    } else {
+        if (state_ != State::OwnKey) {
+            ended_ = TimedOut();
+        }
+        Resolve(now, false);
     }
-    // A string's or a sequence's introducer with nothing after it was Alt
-    // and that key.
-    bool const bareString = state_ == State::String && !stringBegun_;
-    if (bareString || BareIntroducer()) {
-        Emit(KeyRecordFor(sequence_[1]));
+    if (Idle()) {
+        discarding_ = keepNext_ = false;
     }
-    // A character, a sequence, a report or a string that never ended is dropped.
-    state_ = State::Ground;
-    decoder_.Drop();
-    discarding_ = keepNext_ = false;
 }
 
 TerminalReader::Time TerminalReader::Deadline() const {
     switch (state_) {
         case State::Ground: return decoder_.Pending() ? begunAt_ + kGrace : Time::max();
-        // An ESC inside a string waits for its backslash as long as the
-        // string may take: a string's end parted from its ESC is no Escape.
-        case State::Escape: return begunAt_ + (inString_ ? kGrace : kEscapeDelay);
         // Terminals send a string's introducer with what follows it: alone,
         // it was typed.
-        case State::String: return begunAt_ + (stringBegun_ ? kGrace : kEscapeDelay);
+        case State::Escape:
+        case State::StringStart: return begunAt_ + kEscapeDelay;
+        // An ESC inside a string waits for its backslash as long as the
+        // string may take: a string's end parted from its ESC is no Escape.
         default: return begunAt_ + kGrace;
     }
 }
 
 void TerminalReader::Resume(Time now) { begunAt_ = now; }
 
+void TerminalReader::FlushHere() {
+    if (Idle() || keepNext_) {
+        discarding_ = false;
+        return;
+    }
+    discarding_ = true;
+    flushedAt_ = count_;
+}
+
 void TerminalReader::Discard() {
     std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });
-    discarding_ = !Idle() && !keepNext_;
+    FlushHere();
 }
 
 bool TerminalReader::Next(KeyRecord& key) {

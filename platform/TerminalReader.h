@@ -6,7 +6,9 @@
 // it is read here, by one state machine after the DEC parser's (ground,
 // escape, control sequence, string, mouse report), so that a key reads the
 // same whatever the terminal calls it, with its modifiers taken off, and what
-// is no key is dropped whole, never read as an Escape and some letters.
+// is no key is dropped whole, never read as an Escape and some letters. The
+// keys of the terminal's own description are followed beside them: the
+// longest key whole wins, and the bytes after it are read afresh.
 //
 // The clock is passed in: an Escape alone is told from the start of a
 // sequence by time, and what has begun and never ends is given up.
@@ -45,20 +47,34 @@ public:
     // key's bytes. A string, which may be long, gets as long from its latest
     // byte.
     static constexpr std::chrono::milliseconds kGrace{500};
+    // After a pause of the game's own, how soon after the time of what has
+    // begun ran out the bytes waiting may still be taken for its rest.
+    static constexpr std::chrono::milliseconds kLateRest{25};
+
+    // Whether the bytes waiting unread are read before what has begun is
+    // ruled on at `now` by its time, which ran out at `deadline`. The
+    // terminal was last read to its end at `readTo`; `paused`: the game has
+    // paused since, on purpose. Bytes that came while nobody could read them
+    // (the screen was drawn, the machine was busy) may have come in time: they
+    // are read first. After a pause, only just after the time ran out: much
+    // later, they more likely came after it.
+    static bool ReadsBeforeRuling(Time deadline, Time readTo, Time now, bool paused);
 
     // `utf8`: characters come as UTF-8; otherwise each byte is one character,
     // as the locale reads it.
     explicit TerminalReader(bool utf8) : utf8_(utf8) {}
 
-    // A key as the terminal's own description names it: read where the
-    // sequences terminals commonly send give it no meaning, so that a
-    // terminal with keys of its own is understood too.
+    // A key as the terminal's own description names it. The longest key
+    // whole wins, of these and the sequences terminals commonly send alike;
+    // of two as long, the common one. A string given to two keys stays the
+    // first's: the arrows, pages and editing keys are told before the F-keys.
     void AddTerminalKey(std::string const& sequence, KeyRecord const& key);
 
     // Takes one byte that arrived at `now`; the keys it completes wait for Next.
     void Feed(uint8_t byte, Time now);
     // Lets time pass: an Escape whose wait is over is an Escape, and what
-    // has begun and outlived its grace is dropped.
+    // has begun and outlived its grace is the longest key it began with, or
+    // nothing.
     void Tick(Time now);
     // When a Tick will next change anything (Time::max() when nothing waits).
     Time Deadline() const;
@@ -69,42 +85,76 @@ public:
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
     // ends: all of it came before the flush (but for a key that came after
-    // one told late, which flushes leave until it is taken).
+    // one told late, which flushes leave until it is taken). A byte read
+    // afresh after the flush is a key of its own.
     void Discard();
     // The oldest key read and not yet taken.
     bool Next(KeyRecord& key);
 
 private:
     enum class State {
-        Ground,    // characters, and the bytes of one begun
-        Escape,    // an ESC, and what follows within the escape delay
-        Control,   // ESC [ or ESC O: parameters, intermediates, final byte
-        LinuxKey,  // ESC [ [: the Linux console's F1-F5 letter
-        Mouse,     // ESC [ M: the three bytes (or characters) of an X10 report
-        String,    // ESC ] P _ ^ X: a string, up to BEL (for ESC ]) or ESC backslash
-        OwnKey,    // the start of one of the description's keys of no common shape
+        Ground,        // characters, and the bytes of one begun
+        Escape,        // an ESC, and what follows within the escape delay
+        Control,       // ESC [ or ESC O: parameters, intermediates, final byte
+        LinuxKey,      // ESC [ [: the Linux console's F1-F5 letter
+        Mouse,         // ESC [ M: the three bytes (or characters) of an X10 report
+        StringStart,   // ESC ] P _ ^ X, and nothing after it yet
+        String,        // a string, up to BEL (for ESC ]) or ESC backslash
+        StringEscape,  // an ESC inside a string: a backslash ends it
+        OwnKey,        // the common sequence is over, and a longer key of the description may come
     };
-    enum class Match { None, Prefix, Exact };
+    // A key the bytes so far make, from their first. Of two as long, the
+    // lower rank wins.
+    enum class Rank { Common, Described, Alt };
+    struct Candidate {
+        bool found = false;
+        bool silent = false;  // a key that is nothing (the keypad's 5): it wins, and no key is told
+        KeyRecord key;
+        std::size_t length = 0;  // bytes of the sequence it takes
+        Rank rank = Rank::Common;
+    };
+    // What the common sequences make of a byte.
+    struct Step {
+        enum Kind {
+            More,  // it is part of the sequence, which goes on
+            Done,  // the sequence is over: `ending`, if any, is its key
+            Acts,  // no part of it: a control byte, told at once; the sequence goes on
+        } kind = More;
+        Candidate ending;        // for Done
+        std::size_t afresh = 0;  // for Done: the last bytes, up to this one, that are no part of it
+    };
 
     void GroundByte(uint8_t byte, Time now);
-    void EscapeByte(uint8_t byte, Time now);
-    void ControlByte(uint8_t byte, Time now);
-    void FinishControl(uint8_t final);
-    void StringByte(uint8_t byte, Time now);
-    void MouseByte(uint8_t byte, Time now);
-    void OwnKeyByte(uint8_t byte, Time now);
-    // A byte that is no part of the sequence begun.
-    void Interrupt(uint8_t byte, Time now);
+    void SequenceByte(uint8_t byte, Time now);
+    Step CommonStep(uint8_t byte, Time now);
+    Step EscapeStep(uint8_t byte, Time now);
+    Step ControlStep(uint8_t byte);
+    Step FinishControl(uint8_t final);
+    Step MouseStep(uint8_t byte);
+    Step StringStep(uint8_t byte, Time now);
+    // A byte that can be no part of the control sequence begun.
+    Step Interrupt(uint8_t byte);
+    // What the common sequence begun is, once its time is out.
+    Candidate TimedOut() const;
+    Step DoneWith(Candidate ending, std::size_t afresh = 0) const;
+    Candidate KeyOf(KeyRecord const& key, Rank rank = Rank::Common, bool silent = false) const;
     // Reads a byte as (part of) a character; one that can begin none is dropped.
     void Character(uint8_t byte, Time now);
-    void BeginEscape(Time now, bool inString);
+    void BeginEscape(Time now);
     void Append(uint8_t byte);
-    Match MatchOwnKey(KeyRecord& key) const;
-    // The sequence so far against the description's keys: its key once
-    // whole, more awaited while it may become one; false when it can be none.
-    bool FollowOwnKey();
+    // Follows the description's keys with the sequence so far: notes one
+    // whole, and whether a longer may still come.
+    void FollowOwnKeys();
+    // The sequence is over: the longest key it makes is told (or none), and
+    // the bytes after it are read afresh. `byByte`: a byte ended it, not time.
+    void Resolve(Time now, bool byByte);
+    // Reads `bytes`, those of the sequence from `from` on, afresh; a flush
+    // that came at `mark` among them drops what came before it.
+    void Reread(std::string const& bytes, std::size_t from, std::size_t mark, Time now);
+    // What a flush does to the key being read.
+    void FlushHere();
     // ESC [ or ESC O, and nothing after it yet.
-    bool BareIntroducer() const { return state_ == State::Control && sequence_.size() == 2; }
+    bool BareIntroducer() const { return state_ == State::Control && raw_.size() == fixedFrom_ + 2; }
     void Emit(KeyRecord const& key);
     bool Idle() const { return state_ == State::Ground && !decoder_.Pending(); }
 
@@ -117,18 +167,23 @@ private:
     // When the time of what has begun started: a character's lead byte, an
     // ESC (a sequence's time runs from its ESC), a string's latest byte.
     Time begunAt_{};
-    bool alt_ = false;       // ESC ESC: the first was Alt's
-    bool inString_ = false;  // the ESC came inside a string: ESC backslash ends it
-    bool osc_ = false;       // the string began ESC ], and BEL ends it too
-    // The sequence begun, from its ESC (not Alt's), as far as any key's goes.
-    std::string sequence_;
-    bool tooLong_ = false;       // longer than any key's: read to its end and dropped
+    // The sequence begun, from its first ESC (Alt's too), as far as any
+    // key's goes; `count_` bytes in all. The common sequence starts at
+    // `fixedFrom_`, after Alt's ESC.
+    std::string raw_;
+    std::size_t count_ = 0;
+    std::size_t fixedFrom_ = 0;
+    uint8_t last_ = 0;           // its latest byte
     bool intermediate_ = false;  // an intermediate byte came
-    bool malformed_ = false;     // a parameter byte after an intermediate one
+    bool osc_ = false;           // the string began ESC ], and BEL ends it too
     int mouseItems_ = 0;         // of the report still to come
     bool mouseLead_ = false;     // the last byte of it began a UTF-8 character
-    bool stringBegun_ = false;   // a byte came after the string's introducer
+    bool ownMayGoOn_ = false;    // a longer key of the description may still come
+    Candidate held_;             // the longest key of the description whole so far
+    Candidate ended_;            // what the common sequence was, once over (OwnKey)
     bool discarding_ = false;    // the key being read came before a flush
+    std::size_t flushedAt_ = 0;  // bytes of the sequence that came before that flush
+    bool beforeFlush_ = false;   // bytes read afresh came before a flush: what they make is dropped
     // The keys read and not yet taken; `kept` for one that came after a key
     // that could be told only when it came, and outlives a flush.
     struct Queued {

@@ -21,6 +21,11 @@ enum class Term {
     Cons25,  // one whose F1 is ESC [ M, and whose Page Down is ESC [ G
     Vt52,    // one whose arrows are ESC and a letter
     Bytes,   // no UTF-8: bytes as the locale reads them (the tests run in the C locale)
+    // Descriptions whose keys the common sequences do not make:
+    Ncsa,       // F2 is ESC [ 1 8, with no final byte
+    Hp2392,     // Page Up is ESC v, and F7 ESC v CR
+    EscInside,  // F1 is ESC _ A ESC backslash, Insert ESC Q ESC O
+    Ctrm,       // one string for Up and F5, another for Insert and F4
 };
 
 TerminalReader ReaderFor(Term term) {
@@ -48,22 +53,38 @@ TerminalReader ReaderFor(Term term) {
             add("\033?p", con::VK_INSERT);
             break;
         case Term::Bytes: break;
+        case Term::Ncsa: add("\033[18", con::VK_F1 + 1); break;
+        case Term::Hp2392:
+            add("\033v", con::VK_PRIOR);
+            add("\033v\r", con::VK_F1 + 6);
+            break;
+        case Term::EscInside:
+            add("\033_A\033\\", con::VK_F1);
+            add("\033Q\033O", con::VK_INSERT);
+            break;
+        case Term::Ctrm:  // as the console tells them: the arrows and editing keys first
+            add("\033t\r", con::VK_UP);
+            add("\033[@", con::VK_INSERT);
+            add("\033t\r", con::VK_F1 + 4);
+            add("\033[@", con::VK_F1 + 3);
+            break;
     }
     return reader;
 }
 
-struct Part {
+// A piece of the input: bytes in one write, then a pause.
+struct Chunk {
     std::string bytes;
     std::chrono::milliseconds pause{0};
     bool resume = false;  // the pause was a stop, and the reader is told of the continue
 };
-Part B(std::string bytes) { return {std::move(bytes)}; }
-Part Wait(int ms) { return {"", std::chrono::milliseconds(ms)}; }
-Part Stop(int ms) { return {"", std::chrono::milliseconds(ms), true}; }
+Chunk B(std::string bytes) { return {std::move(bytes)}; }
+Chunk Wait(int ms) { return {"", std::chrono::milliseconds(ms)}; }
+Chunk Stop(int ms) { return {"", std::chrono::milliseconds(ms), true}; }
 
 struct Row {
     char const* what;
-    std::vector<Part> input;
+    std::vector<Chunk> input;
     char const* keys;
     Term term = Term::Vt100;
 };
@@ -102,35 +123,45 @@ std::string Name(KeyRecord const& key) {
 }
 
 // Feeds the row as the terminal would, letting time pass as the console's
-// waits do (to each deadline in turn), and names the keys read.
-std::string Read(Row const& row) {
+// waits do (to each deadline in turn), and names the keys read. `flushing`:
+// read as the menus read, taking a key and flushing after each.
+std::string Read(Row const& row, bool flushing = false) {
     TerminalReader reader = ReaderFor(row.term);
     TerminalReader::Time now{};
+    std::string names;
+    auto take = [&] {
+        for (KeyRecord key; reader.Next(key);) {
+            names.append(names.empty() ? "" : " ").append(Name(key));
+            if (flushing) {
+                reader.Discard();
+            }
+        }
+    };
     auto pass = [&](std::chrono::milliseconds pause) {
         TerminalReader::Time const end = now + pause;
         while (reader.Deadline() <= end) {
             now = std::max(now, reader.Deadline());
             reader.Tick(now);
+            take();
         }
         now = end;
     };
-    for (Part const& part : row.input) {
-        for (char byte : part.bytes) {
+    for (Chunk const& chunk : row.input) {
+        for (char byte : chunk.bytes) {
             reader.Feed(static_cast<uint8_t>(byte), now);
         }
         reader.Tick(now);
-        if (part.resume) {
-            now += part.pause;  // stopped: no time passes for the reader until the continue
+        take();
+        if (chunk.resume) {
+            now += chunk.pause;  // stopped: no time passes for the reader until the continue,
             reader.Resume(now);
+            reader.Tick(now);  // where the console's wait looks at the time first
         } else {
-            pass(part.pause);
+            pass(chunk.pause);
         }
     }
     pass(1s);  // whatever is still waiting for its time
-    std::string names;
-    for (KeyRecord key; reader.Next(key);) {
-        names.append(names.empty() ? "" : " ").append(Name(key));
-    }
+    take();
     return names;
 }
 
@@ -150,6 +181,7 @@ std::vector<Row> const& Rows() {
         {"rxvt's Shift and Ctrl arrows", {B("\033[a\033Od")}, "Up Left"},
         {"rxvt's Shift, Ctrl and both with Home", {B("\033[7$\033[7^\033[7@")}, "Home Home Home"},
         {"a modifier past any key's is no key", {B("\033[1;99A")}, ""},
+        {"1 after 1 ; is no modifier: a cursor position reply", {B("\033[1;1Rx")}, "x"},
         // Alt and a key read as the key; Escape alone as Escape.
         {"Alt+x", {B("\033x")}, "x"},
         {"Alt+5", {B("\0335")}, "5"},
@@ -169,6 +201,7 @@ std::vector<Row> const& Rows() {
         {"an X10 report of control bytes", {B("\033[M\x01\033\033z")}, "z"},
         {"an X10 click past column 161", {B("\033[M \xc5!z")}, "z"},
         {"a click past column 95 where the terminal sends UTF-8", {B("\033[M \303\2512x")}, "x"},
+        {"a press and release at column 170, row 100, sent raw", {B("\033[M \xca\x84\033[M#\xca\x84x")}, "x"},
         {"an SGR click and release", {B("\033[<0;10;5M\033[<0;10;5mx")}, "x"},
         {"an SGR wheel turn", {B("\033[<64;10;5Mx")}, "x"},
         {"a urxvt click", {B("\033[32;10;5Mx")}, "x"},
@@ -195,6 +228,7 @@ std::vector<Row> const& Rows() {
          "[ Enter [ é O Esc"},
         {"Alt+[ alone, then Down", {B("\033["), Wait(600), B("\033[B")}, "[ Down"},
         {"BEL ends only ESC ]", {B("\033Pab\acd\033\\x")}, "x"},
+        {"CAN and SUB cancel a string, and are keys", {B("\033]0;t\x18z\033Pq\x1az")}, "^X z ^Z z"},
         // The Linux console's F1-F5.
         {"Linux F1-F5", {B("\033[[A\033[[B\033[[C\033[[D\033[[E")}, "F1 F2 F3 F4 F5"},
         // The keypad in application mode, the same whatever the description names it.
@@ -212,6 +246,27 @@ std::vector<Row> const& Rows() {
         {"a description's own key", {B("\033[214z")}, "Home"},
         {"ESC [ G and P where the description has them", {B("\033[G\033[P")}, "PgDn F4", Term::Cons25},
         {"ESC and a letter where the description has it", {B("\033A\033?p\033B")}, "Up Ins B", Term::Vt52},
+        // The longest key whole wins, the description's and the common ones alike.
+        {"a common key longer than the description's", {B("\033[18~\033[18;5~")}, "F7 F7", Term::Ncsa},
+        {"the description's key without a final byte, then z",
+         {B("\033[18"), Wait(50), B("z")},
+         "F2 z",
+         Term::Ncsa},
+        {"the description's key without a final byte, alone", {B("\033[18")}, "F2", Term::Ncsa},
+        {"one key the start of another, then z", {B("\033v"), Wait(50), B("z")}, "PgUp z", Term::Hp2392},
+        {"one key the start of another, alone, and the other",
+         {B("\033v"), Wait(800), B("\033v\r")},
+         "PgUp F7",
+         Term::Hp2392},
+        {"a key with an ESC inside", {B("\033_A\033\\\033Q\033Oz")}, "F1 Ins z", Term::EscInside},
+        {"a description's key broken off: Alt+? and then Enter",
+         {B("\033?"), Wait(100), B("\r")},
+         "? Enter",
+         Term::Vt52},
+        {"one string for two keys: the arrow's and the editing key's",
+         {B("\033t\r\033[@")},
+         "Up Ins",
+         Term::Ctrm},
         // A signal inside a sequence does not cut it.
         {"a sequence parted by a resize", {B("\033[1;"), Wait(100), B("5A")}, "Up"},
         {"a sequence parted by a stop", {B("\033O"), Stop(5000), B("B")}, "Down"},
@@ -224,6 +279,8 @@ std::vector<Row> const& Rows() {
         {"a character in two parts", {B("\xc3"), Wait(400), B("\xa9")}, "é"},
         {"a character whose rest never comes", {B("\xc3"), Wait(600), B("\251a")}, "a"},
         {"a control byte inside a sequence acts as it comes", {B("\033[1\r;5A")}, "Enter Up"},
+        {"CAN and SUB end a sequence, and are keys", {B("\033[1\030A\033[2;\032B")}, "^X A ^Z B"},
+        {"an ESC inside a sequence begins another", {B("\033[1\033[B")}, "Down"},
         {"a character cuts a sequence short", {B("\033[1\xc3\xa9")}, "é"},
         {"bytes as the C locale reads them", {B("\351a\033b\033\303\251")}, "a b", Term::Bytes},
     };
@@ -236,43 +293,67 @@ TEST(TerminalReader, ReadsWhatTerminalsSendAsTheKeysTheConsoleWouldHand) {
     }
 }
 
-TEST(TerminalReader, AFlushDropsTheKeysReadAndTheOneBeingRead) {
-    TerminalReader reader(true);
-    TerminalReader::Time const now{};
-    for (char byte : std::string("x\033[")) {
-        reader.Feed(static_cast<uint8_t>(byte), now);
+TEST(TerminalReader, AFlushDropsWhatCameBeforeItWholeAndNothingAfter) {
+    // Read as the menus read: a key taken, then a flush.
+    std::vector<Row> const rows = {
+        {"Alt+[ begun before, Enter after", {B("x\033["), Wait(100), B("\r")}, "x Enter"},
+        {"a stray byte before, y after", {B("x\xc3"), Wait(100), B("y")}, "x y"},
+        {"a sequence begun before, a control byte after", {B("x\033[1"), Wait(100), B("\r")}, "x Enter"},
+        {"a key of the description begun before, z after",
+         {B("x\033v"), Wait(100), B("z")},
+         "x z",
+         Term::Hp2392},
+        {"a key begun before and ended after", {B("x\033[1;"), Wait(100), B("5A")}, "x"},
+        {"a character begun before and ended after", {B("x\xc3"), Wait(100), B("\xa9")}, "x"},
+        {"an Escape alone before", {B("x\033")}, "x"},
+        {"a reply begun before and ended after, then z",
+         {B("x\033[24;"), Wait(100), B("80R"), Wait(100), B("z")},
+         "x z"},
+        // Alt+[ is told only when a key no sequence is made of comes after
+        // it; the flush after Alt+[ leaves that key, which came later.
+        {"Alt+[, told by the Enter after it", {B("\033["), Wait(100), B("\r")}, "[ Enter"},
+        {"Page Up, told by the z after it", {B("\033v"), Wait(100), B("z")}, "PgUp z", Term::Hp2392},
+    };
+    for (Row const& row : rows) {
+        EXPECT_EQ(Read(row, true), row.keys) << row.what;
     }
-    reader.Discard();
-    for (char byte : std::string("By")) {
-        reader.Feed(static_cast<uint8_t>(byte), now);
-    }
-    KeyRecord key;
-    ASSERT_TRUE(reader.Next(key));
-    EXPECT_EQ(Name(key), "y") << "x and the Down begun before the flush are dropped, whole";
-    EXPECT_FALSE(reader.Next(key));
+}
 
-    // Alt+[ is told only when a key no sequence is made of comes after it;
-    // the flushes after Alt+[ (a polling screen flushes on every pass) leave
-    // that key, which came later, until it is taken.
-    reader.Feed(0x1B, now);
-    reader.Feed('[', now);
-    reader.Feed('\r', now + 100ms);
-    ASSERT_TRUE(reader.Next(key));
-    EXPECT_EQ(Name(key), "[");
-    reader.Discard();
-    reader.Discard();
-    ASSERT_TRUE(reader.Next(key));
-    EXPECT_EQ(Name(key), "Enter");
+TEST(TerminalReader, BytesWaitingAreReadBeforeARulingOnlyWhenTheyMayHaveComeInTime) {
+    struct Case {
+        char const* what;
+        int deadline, readTo, now;  // milliseconds
+        bool paused;
+        bool readsFirst;
+    };
+    Case const cases[] = {
+        {"the time has not run out", 100, 50, 90, false, false},
+        {"read to its end after the time ran out", 100, 110, 130, false, false},
+        {"read to its end as the time ran out", 100, 100, 130, false, false},
+        {"the screen was drawn, or the machine busy, meanwhile", 100, 50, 400, false, true},
+        {"the time ran out just now", 100, 50, 100, false, true},
+        {"just after a pause", 100, 50, 120, true, true},
+        {"long after a pause", 100, 50, 180, true, false},
+    };
+    auto const at = [](int ms) { return TerminalReader::Time{} + std::chrono::milliseconds(ms); };
+    for (Case const& c : cases) {
+        EXPECT_EQ(TerminalReader::ReadsBeforeRuling(at(c.deadline), at(c.readTo), at(c.now), c.paused),
+                  c.readsFirst)
+            << c.what;
+    }
 }
 
 TEST(TerminalReader, TypedCharactersDecodeAsTheKeyboardTableTypesThem) {
-    for (int c = 32; c < 127; ++c) {
+    std::string otherwise;  // the printable characters not decoded as typed
+    for (char c = 32; c < 127; ++c) {
         KeyRecord decoded;
-        ASSERT_TRUE(con::DecodeTerminalCharacter(static_cast<char32_t>(c), decoded)) << c;
-        KeyRecord const typed = con::KeyRecordFor(static_cast<char>(c));
-        EXPECT_EQ(decoded.virtualKey, typed.virtualKey) << static_cast<char>(c);
-        EXPECT_EQ(decoded.character, typed.character) << static_cast<char>(c);
+        KeyRecord const typed = con::KeyRecordFor(c);
+        if (!con::DecodeTerminalCharacter(static_cast<char32_t>(c), decoded) ||
+            decoded.virtualKey != typed.virtualKey || decoded.character != typed.character) {
+            otherwise += c;
+        }
     }
+    EXPECT_EQ(otherwise, "");
     KeyRecord r;
     ASSERT_TRUE(con::DecodeTerminalCharacter(0xE9, r)) << "e acute arrives as its code page byte";
     EXPECT_EQ(static_cast<unsigned char>(r.character), 130);

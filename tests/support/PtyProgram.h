@@ -96,6 +96,8 @@ public:
         size_.ws_col = static_cast<unsigned short>(columns);
         ioctl(fd_, TIOCSWINSZ, &size_);
     }
+    // Sends the program a signal (a stop, a continue).
+    void Signal(int signal) const { kill(pid_, signal); }
     // Everything the program wrote so far.
     std::string const& Output() const { return output_; }
 
