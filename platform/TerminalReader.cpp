@@ -17,6 +17,9 @@ constexpr uint8_t kCan = 0x18;
 constexpr uint8_t kSub = 0x1A;
 // No key's sequence is longer; a longer one is read to its end and dropped.
 constexpr std::size_t kLongest = 32;
+// What a sequence's bytes are kept for, to be read afresh after a key it began
+// with; past it, the sequence is junk and dropped whole.
+constexpr std::size_t kKept = 256;
 
 // What a sequence's final byte (or its number, before `~`) stands for: a key
 // by its virtual-key code, or a character; neither is a key that is nothing
@@ -248,14 +251,27 @@ void TerminalReader::BeginEscape(Time now) {
 void TerminalReader::Append(uint8_t byte) {
     ++count_;
     last_ = byte;
-    if (raw_.size() < kLongest) {
+    if (raw_.size() < kKept) {
         raw_ += static_cast<char>(byte);
         return;
     }
-    // Longer than any key: no key of the description is made of it, and
-    // none it began with is told, as its bytes after could not be read again.
+    // Junk: no key it began with is told, as its bytes after could not be
+    // read again.
     held_ = Candidate{};
     ownMayGoOn_ = false;
+}
+
+bool TerminalReader::OwnKeyGoesOnWith(uint8_t byte) const {
+    if (!ownMayGoOn_) {
+        return false;
+    }
+    std::string const longer = raw_ + static_cast<char>(byte);
+    for (auto const& known : ownKeys_) {
+        if (known.first.starts_with(longer)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TerminalReader::FollowOwnKeys() {
@@ -285,13 +301,36 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
         }
         return;
     }
-    Step const step = CommonStep(byte, now);
+    Step step = CommonStep(byte, now);
     if (step.kind == Step::Acts) {
-        return;
+        if (!held_.found && !OwnKeyGoesOnWith(byte)) {
+            // A control byte acts as it comes, and the sequence goes on. It
+            // came after any flush the sequence saw.
+            KeyRecord key;
+            if (DecodeTerminalCharacter(byte, key)) {
+                bool const discarding = std::exchange(discarding_, false);
+                Emit(key);
+                discarding_ = discarding;
+            }
+            return;
+        }
+        // Part of a key of the description's, or after one whole: the
+        // sequence as the common ones go is over, and the byte is read after
+        // what it makes.
+        step = DoneWith({}, 1);
     }
     Append(byte);
     FollowOwnKeys();
     if (step.kind == Step::More) {
+        // A string or a mouse report is no key: once no longer key of the
+        // description may come, the one held is taken at once.
+        bool const noKey = state_ == State::StringStart || state_ == State::String ||
+                           state_ == State::StringEscape || state_ == State::Mouse;
+        if (noKey && held_.found && !ownMayGoOn_) {
+            ended_ = Candidate{};
+            ended_.length = count_;
+            Resolve(now, true);
+        }
         return;
     }
     ended_ = step.ending;
@@ -357,7 +396,7 @@ TerminalReader::Step TerminalReader::EscapeStep(uint8_t byte, Time now) {
             begunAt_ = now;
             return {};
         }
-        return DoneWith(KeyOf(KeyRecordFor(27)), 1);  // Alt+Escape; this ESC begins afresh
+        return DoneWith(KeyOf(KeyRecordFor(27), Rank::Alt), 1);  // Alt+Escape; this ESC begins afresh
     }
     if (byte == '[' || byte == 'O') {
         state_ = State::Control;
@@ -371,7 +410,7 @@ TerminalReader::Step TerminalReader::EscapeStep(uint8_t byte, Time now) {
         return {};
     }
     if (fixedFrom_ == 1) {
-        return DoneWith(KeyOf(KeyRecordFor(27)), 1);  // Alt+Escape, and this byte read afresh
+        return DoneWith(KeyOf(KeyRecordFor(27), Rank::Alt), 1);  // Alt+Escape, and this byte read afresh
     }
     // Alt and a key read as the key, as the console reports them; Alt and a
     // byte of no character as nothing. A character beyond ASCII is read
@@ -477,15 +516,7 @@ TerminalReader::Step TerminalReader::Interrupt(uint8_t byte) {
     if (byte == kEsc || byte == kCan || byte == kSub || byte >= 0x80) {
         return DoneWith({}, 1);  // ends the sequence, and is read afresh
     }
-    // A control byte acts as it comes, and the sequence goes on. It came
-    // after any flush the sequence saw.
-    KeyRecord key;
-    if (DecodeTerminalCharacter(byte, key)) {
-        bool const discarding = std::exchange(discarding_, false);
-        Emit(key);
-        discarding_ = discarding;
-    }
-    Step step;
+    Step step;  // a control byte, which acts as it comes
     step.kind = Step::Acts;
     return step;
 }
@@ -493,7 +524,8 @@ TerminalReader::Step TerminalReader::Interrupt(uint8_t byte) {
 TerminalReader::Candidate TerminalReader::TimedOut() const {
     Candidate c;
     if (state_ == State::Escape) {
-        c = KeyOf(KeyRecordFor(27));  // nothing followed: the Escape key
+        // Nothing followed: the Escape key, or Alt+Escape.
+        c = KeyOf(KeyRecordFor(27), fixedFrom_ == 0 ? Rank::Common : Rank::Alt);
     } else if (state_ == State::StringStart || BareIntroducer()) {
         // A string's or a sequence's introducer with nothing after it was
         // Alt and that key.
@@ -513,7 +545,7 @@ void TerminalReader::Resolve(Time now, bool byByte) {
     }
     std::size_t const taken = best.found ? best.length : ended_.length;
     std::string rest;
-    if (count_ <= kLongest) {
+    if (count_ <= kKept) {
         rest = raw_.substr(taken);
     } else {
         // Too long to be kept: only what the common sequence leaves, its last bytes.

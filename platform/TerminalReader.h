@@ -118,7 +118,7 @@ private:
         enum Kind {
             More,  // it is part of the sequence, which goes on
             Done,  // the sequence is over: `ending`, if any, is its key
-            Acts,  // no part of it: a control byte, told at once; the sequence goes on
+            Acts,  // no part of it: a control byte, which acts as it comes
         } kind = More;
         Candidate ending;        // for Done
         std::size_t afresh = 0;  // for Done: the last bytes, up to this one, that are no part of it
@@ -145,6 +145,8 @@ private:
     // Follows the description's keys with the sequence so far: notes one
     // whole, and whether a longer may still come.
     void FollowOwnKeys();
+    // Whether a longer key of the description may be made with `byte` next.
+    bool OwnKeyGoesOnWith(uint8_t byte) const;
     // The sequence is over: the longest key it makes is told (or none), and
     // the bytes after it are read afresh. `byByte`: a byte ended it, not time.
     void Resolve(Time now, bool byByte);

@@ -19,12 +19,12 @@ using namespace std::chrono_literals;
 enum class Term {
     Vt100,   // a description that names the keypad's keys as F-keys and corners
     Cons25,  // one whose F1 is ESC [ M, and whose Page Down is ESC [ G
-    Vt52,    // one whose arrows are ESC and a letter
+    Vt52,    // one whose arrows are ESC and a letter, and whose F1 is ESC P
     Bytes,   // no UTF-8: bytes as the locale reads them (the tests run in the C locale)
     // Descriptions whose keys the common sequences do not make:
     Ncsa,       // F2 is ESC [ 1 8, with no final byte
     Hp2392,     // Page Up is ESC v, and F7 ESC v CR
-    EscInside,  // F1 is ESC _ A ESC backslash, Insert ESC Q ESC O
+    EscInside,  // F1 is ESC _ A ESC backslash, Insert ESC Q ESC O, F2 ESC ESC
     Ctrm,       // one string for Up and F5, another for Insert and F4
 };
 
@@ -51,6 +51,7 @@ TerminalReader ReaderFor(Term term) {
         case Term::Vt52:
             add("\033A", con::VK_UP);
             add("\033?p", con::VK_INSERT);
+            add("\033P", con::VK_F1);  // which begins a string too
             break;
         case Term::Bytes: break;
         case Term::Ncsa: add("\033[18", con::VK_F1 + 1); break;
@@ -61,6 +62,7 @@ TerminalReader ReaderFor(Term term) {
         case Term::EscInside:
             add("\033_A\033\\", con::VK_F1);
             add("\033Q\033O", con::VK_INSERT);
+            add("\033\033", con::VK_F1 + 1);  // Alt+Escape's bytes
             break;
         case Term::Ctrm:  // as the console tells them: the arrows and editing keys first
             add("\033t\r", con::VK_UP);
@@ -253,6 +255,8 @@ std::vector<Row> const& Rows() {
          "F2 z",
          Term::Ncsa},
         {"the description's key without a final byte, alone", {B("\033[18")}, "F2", Term::Ncsa},
+        {"the description's key without a final byte, then Enter", {B("\033[18\r")}, "F2 Enter", Term::Ncsa},
+        {"the description's key that is Alt+Escape's bytes", {B("\033\033")}, "F2", Term::EscInside},
         {"one key the start of another, then z", {B("\033v"), Wait(50), B("z")}, "PgUp z", Term::Hp2392},
         {"one key the start of another, alone, and the other",
          {B("\033v"), Wait(800), B("\033v\r")},
@@ -290,6 +294,32 @@ std::vector<Row> const& Rows() {
 TEST(TerminalReader, ReadsWhatTerminalsSendAsTheKeysTheConsoleWouldHand) {
     for (Row const& row : Rows()) {
         EXPECT_EQ(Read(row), row.keys) << row.what;
+    }
+}
+
+TEST(TerminalReader, AKeyWholeIsToldAsSoonAsNoLongerKeyCanCome) {
+    // The bytes after a key of the description's that begins a string or a
+    // control sequence used to wait for the string's end, or the time.
+    struct Case {
+        char const* what;
+        char const* bytes;
+        Term term;
+        char const* keys;
+    };
+    Case const cases[] = {
+        {"a key that begins a string, and a letter", "\033Pz", Term::Vt52, "F1 z"},
+        {"a key without a final byte, and a control byte", "\033[18\r", Term::Ncsa, "F2 Enter"},
+    };
+    for (Case const& c : cases) {
+        TerminalReader reader = ReaderFor(c.term);
+        for (char byte : std::string(c.bytes)) {
+            reader.Feed(static_cast<uint8_t>(byte), TerminalReader::Time{});
+        }
+        std::string names;
+        for (KeyRecord key; reader.Next(key);) {
+            names.append(names.empty() ? "" : " ").append(Name(key));
+        }
+        EXPECT_EQ(names, c.keys) << c.what << ", with no time passing";
     }
 }
 
