@@ -563,13 +563,15 @@ void TerminalReader::Resolve(Time now, bool byByte) {
     held_ = ended_ = Candidate{};
     ownMayGoOn_ = false;
     bool const told = best.found && !best.silent && !discarding_ && !beforeFlush_;
+    bool const kept = keepNext_;
     if (best.found && !best.silent) {
         Emit(best.key);
     }
     discarding_ = false;
     // A key told only when the next byte came: a flush after it is no flush
-    // of what that byte makes, which came later.
-    keepNext_ = byByte && told && !rest.empty();
+    // of what that byte makes, which came later. (Not after a key kept so
+    // itself: a run of such keys typed ahead is flushed as any other.)
+    keepNext_ = byByte && told && !kept && !rest.empty();
     Reread(rest, taken, mark, now);
 }
 
@@ -640,7 +642,13 @@ void TerminalReader::FlushHere() {
 }
 
 void TerminalReader::Discard() {
-    std::erase_if(keys_, [](Queued const& queued) { return !queued.kept; });
+    // A kept key outlives the flush only right after the key told late
+    // before it was taken.
+    auto const from = keys_.empty() || !keys_.front().kept ? keys_.begin() : keys_.begin() + 1;
+    if (from != keys_.end()) {
+        keepNext_ = false;  // the key that would have kept the next is dropped
+    }
+    keys_.erase(from, keys_.end());
     FlushHere();
 }
 

@@ -187,7 +187,8 @@ private:
     std::size_t flushedAt_ = 0;  // bytes of the sequence that came before that flush
     bool beforeFlush_ = false;   // bytes read afresh came before a flush: what they make is dropped
     // The keys read and not yet taken; `kept` for one that came after a key
-    // that could be told only when it came, and outlives a flush.
+    // that could be told only when it came, and outlives the flush after
+    // that key is taken.
     struct Queued {
         KeyRecord key;
         bool kept = false;
