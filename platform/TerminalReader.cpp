@@ -191,6 +191,7 @@ void TerminalReader::AddTerminalKey(std::string const& sequence, KeyRecord const
 }
 
 void TerminalReader::Feed(uint8_t byte, Time now) {
+    priorAt_ = std::exchange(latestAt_, now);
     if (state_ == State::Ground) {
         GroundByte(byte, now);
     } else {
@@ -563,15 +564,14 @@ void TerminalReader::Resolve(Time now, bool byByte) {
     held_ = ended_ = Candidate{};
     ownMayGoOn_ = false;
     bool const told = best.found && !best.silent && !discarding_ && !beforeFlush_;
-    bool const kept = keepNext_;
     if (best.found && !best.silent) {
         Emit(best.key);
     }
     discarding_ = false;
-    // A key told only when the next byte came: a flush after it is no flush
-    // of what that byte makes, which came later. (Not after a key kept so
-    // itself: a run of such keys typed ahead is flushed as any other.)
-    keepNext_ = byByte && told && !kept && !rest.empty();
+    // A key told only when the next byte came, typed after it: a flush after
+    // it is no flush of what that byte makes, which came later. A byte that
+    // came with the key was typed ahead with it, and is flushed as any other.
+    keepNext_ = byByte && told && !rest.empty() && now - priorAt_ >= kEscapeDelay;
     Reread(rest, taken, mark, now);
 }
 

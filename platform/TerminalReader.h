@@ -195,6 +195,8 @@ private:
     };
     std::deque<Queued> keys_;
     bool keepNext_ = false;  // the next key read is such a one
+    Time latestAt_{};        // when the latest byte came
+    Time priorAt_{};         // and the one before it
 };
 
 }  // namespace con

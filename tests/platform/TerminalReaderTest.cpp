@@ -343,8 +343,18 @@ TEST(TerminalReader, AFlushDropsWhatCameBeforeItWholeAndNothingAfter) {
         // it; the flush after Alt+[ leaves that key, which came later.
         {"Alt+[, told by the Enter after it", {B("\033["), Wait(100), B("\r")}, "[ Enter"},
         {"Page Up, told by the z after it", {B("\033v"), Wait(100), B("z")}, "PgUp z", Term::Hp2392},
-        {"a run of Alt+[ and Tab typed ahead", {B("\033[\t\033[\t\033[\t\033[\t")}, "[ Tab"},
-        {"a run of Escapes typed ahead", {B(std::string(8, '\033'))}, "Esc Esc"},
+        {"a chain of them, typed one by one",
+         {B("\033["), Wait(100), B("\033["), Wait(100), B("\033["), Wait(100), B("\r")},
+         "[ [ [ Enter"},
+        {"a chain of Page Ups, typed one by one",
+         {B("\033v"), Wait(100), B("\033v"), Wait(100), B("z")},
+         "PgUp PgUp z",
+         Term::Hp2392},
+        // A key that came in one write with the key before it was typed
+        // ahead with it.
+        {"Alt+[ and Enter typed ahead", {B("\033[\r")}, "["},
+        {"a run of Alt+[ and Tab typed ahead", {B("\033[\t\033[\t\033[\t\033[\t")}, "["},
+        {"a run of Escapes typed ahead", {B(std::string(8, '\033'))}, "Esc"},
     };
     for (Row const& row : rows) {
         EXPECT_EQ(Read(row, true), row.keys) << row.what;
