@@ -190,8 +190,10 @@ void TerminalReader::AddTerminalKey(std::string const& sequence, KeyRecord const
     ownKeys_.emplace_back(sequence, key);
 }
 
-void TerminalReader::Feed(uint8_t byte, Time now) {
-    priorAt_ = std::exchange(latestAt_, now);
+void TerminalReader::Feed(uint8_t byte, Time now) { Take(byte, now, now); }
+
+void TerminalReader::Take(uint8_t byte, Time now, Time arrived) {
+    arrived_ = arrived;
     if (state_ == State::Ground) {
         GroundByte(byte, now);
     } else {
@@ -242,6 +244,7 @@ void TerminalReader::BeginEscape(Time now) {
     state_ = State::Escape;
     begunAt_ = now;
     raw_.assign(1, static_cast<char>(kEsc));
+    rawAt_.assign(1, arrived_);
     count_ = 1;
     fixedFrom_ = 0;
     last_ = kEsc;
@@ -254,6 +257,7 @@ void TerminalReader::Append(uint8_t byte) {
     last_ = byte;
     if (raw_.size() < kKept) {
         raw_ += static_cast<char>(byte);
+        rawAt_.push_back(arrived_);
         return;
     }
     // Junk: no key it began with is told, as its bytes after could not be
@@ -298,7 +302,7 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
         Append(byte);
         FollowOwnKeys();
         if (!ownMayGoOn_) {
-            Resolve(now, true);
+            Resolve(now);
         }
         return;
     }
@@ -330,7 +334,7 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
         if (noKey && held_.found && !ownMayGoOn_) {
             ended_ = Candidate{};
             ended_.length = count_;
-            Resolve(now, true);
+            Resolve(now);
         }
         return;
     }
@@ -340,7 +344,7 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
         state_ = State::OwnKey;  // a longer key of the description may still come
         return;
     }
-    Resolve(now, true);
+    Resolve(now);
 }
 
 TerminalReader::Candidate TerminalReader::KeyOf(KeyRecord const& key, Rank rank, bool silent) const {
@@ -537,7 +541,7 @@ TerminalReader::Candidate TerminalReader::TimedOut() const {
     return c;
 }
 
-void TerminalReader::Resolve(Time now, bool byByte) {
+void TerminalReader::Resolve(Time now) {
     // The longest key whole wins; of two as long, the lower rank.
     Candidate best = ended_;
     if (held_.found && (!best.found || held_.length > best.length ||
@@ -546,8 +550,15 @@ void TerminalReader::Resolve(Time now, bool byByte) {
     }
     std::size_t const taken = best.found ? best.length : ended_.length;
     std::string rest;
+    // When each byte of the rest came, and the last byte of the key.
+    std::vector<Time> restAt;
+    Time keyEndedAt = now;
     if (count_ <= kKept) {
         rest = raw_.substr(taken);
+        restAt.assign(rawAt_.begin() + static_cast<std::ptrdiff_t>(taken), rawAt_.end());
+        if (taken > 0) {
+            keyEndedAt = rawAt_[taken - 1];
+        }
     } else {
         // Too long to be kept: only what the common sequence leaves, its last bytes.
         if (count_ - taken == 2) {
@@ -556,10 +567,12 @@ void TerminalReader::Resolve(Time now, bool byByte) {
         if (count_ - taken >= 1) {
             rest += static_cast<char>(last_);
         }
+        restAt.assign(rest.size(), now);  // junk: nothing after it is kept
     }
     std::size_t const mark = discarding_ ? flushedAt_ : std::string::npos;
     state_ = State::Ground;
     raw_.clear();
+    rawAt_.clear();
     count_ = fixedFrom_ = 0;
     held_ = ended_ = Candidate{};
     ownMayGoOn_ = false;
@@ -568,23 +581,30 @@ void TerminalReader::Resolve(Time now, bool byByte) {
         Emit(best.key);
     }
     discarding_ = false;
-    // A key told only when the next byte came, typed after it: a flush after
-    // it is no flush of what that byte makes, which came later. A byte that
-    // came with the key was typed ahead with it, and is flushed as any other.
-    keepNext_ = byByte && told && !rest.empty() && now - priorAt_ >= kEscapeDelay;
-    Reread(rest, taken, mark, now);
+    lastKept_ = told;
+    Reread(rest, restAt, keyEndedAt, taken, mark, now);
 }
 
-void TerminalReader::Reread(std::string const& bytes, std::size_t from, std::size_t mark, Time now) {
+void TerminalReader::Reread(std::string const& bytes, std::vector<Time> const& at, Time after,
+                            std::size_t from, std::size_t mark, Time now) {
     bool const outer = beforeFlush_;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (Idle()) {
+            // A key told late, and each kept key after it, leave the flush
+            // after them to a key begun at least an Escape's time after the
+            // byte before it: it was typed after them, and would have been
+            // read after that flush had they been told at once. One that came
+            // with the key before it was typed ahead with it, and is flushed
+            // as any other.
+            keepNext_ = lastKept_ && at[i] - (i == 0 ? after : at[i - 1]) >= kEscapeDelay;
+        }
         if (mark != std::string::npos && from + i < mark) {
             beforeFlush_ = true;
         } else if (mark != std::string::npos && from + i == mark) {
             beforeFlush_ = outer;
             FlushHere();
         }
-        Feed(static_cast<uint8_t>(bytes[i]), now);
+        Take(static_cast<uint8_t>(bytes[i]), now, at[i]);
     }
     if (mark != std::string::npos && from + bytes.size() == mark) {
         beforeFlush_ = outer;
@@ -594,6 +614,7 @@ void TerminalReader::Reread(std::string const& bytes, std::size_t from, std::siz
 }
 
 void TerminalReader::Emit(KeyRecord const& key) {
+    lastKept_ = keepNext_ && !discarding_ && !beforeFlush_;
     if (!discarding_ && !beforeFlush_) {
         keys_.push_back({key, keepNext_});
     }
@@ -610,7 +631,7 @@ void TerminalReader::Tick(Time now) {
         if (state_ != State::OwnKey) {
             ended_ = TimedOut();
         }
-        Resolve(now, false);
+        Resolve(now);
     }
     if (Idle()) {
         discarding_ = keepNext_ = false;
@@ -642,9 +663,12 @@ void TerminalReader::FlushHere() {
 }
 
 void TerminalReader::Discard() {
-    // A kept key outlives the flush only right after the key told late
-    // before it was taken.
-    auto const from = keys_.empty() || !keys_.front().kept ? keys_.begin() : keys_.begin() + 1;
+    // Kept keys outlive a flush only after the key told late before them
+    // was taken, while they lead the queue.
+    auto from = keys_.begin();
+    while (from != keys_.end() && from->kept) {
+        ++from;
+    }
     if (from != keys_.end()) {
         keepNext_ = false;  // the key that would have kept the next is dropped
     }

@@ -84,9 +84,9 @@ public:
     // the window is still an Escape in its time.)
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
-    // ends: all of it came before the flush (but for a key that came after
-    // one told late, which flushes leave until it is taken). A byte read
-    // afresh after the flush is a key of its own.
+    // ends: all of it came before the flush (but for keys typed one by one
+    // after one told late, which flushes leave until each is taken). A byte
+    // read afresh after the flush is a key of its own.
     void Discard();
     // The oldest key read and not yet taken.
     bool Next(KeyRecord& key);
@@ -148,11 +148,15 @@ private:
     // Whether a longer key of the description may be made with `byte` next.
     bool OwnKeyGoesOnWith(uint8_t byte) const;
     // The sequence is over: the longest key it makes is told (or none), and
-    // the bytes after it are read afresh. `byByte`: a byte ended it, not time.
-    void Resolve(Time now, bool byByte);
-    // Reads `bytes`, those of the sequence from `from` on, afresh; a flush
-    // that came at `mark` among them drops what came before it.
-    void Reread(std::string const& bytes, std::size_t from, std::size_t mark, Time now);
+    // the bytes after it are read afresh.
+    void Resolve(Time now);
+    // Reads `bytes`, those of the sequence from `from` on, afresh; they came
+    // at `at`, after the key before them ended at `after`. A flush that came
+    // at `mark` among them drops what came before it.
+    void Reread(std::string const& bytes, std::vector<Time> const& at, Time after, std::size_t from,
+                std::size_t mark, Time now);
+    // Feed, for a byte that first came at `arrived`.
+    void Take(uint8_t byte, Time now, Time arrived);
     // What a flush does to the key being read.
     void FlushHere();
     // ESC [ or ESC O, and nothing after it yet.
@@ -173,6 +177,7 @@ private:
     // key's goes; `count_` bytes in all. The common sequence starts at
     // `fixedFrom_`, after Alt's ESC.
     std::string raw_;
+    std::vector<Time> rawAt_;  // when each of its bytes came
     std::size_t count_ = 0;
     std::size_t fixedFrom_ = 0;
     uint8_t last_ = 0;           // its latest byte
@@ -186,17 +191,17 @@ private:
     bool discarding_ = false;    // the key being read came before a flush
     std::size_t flushedAt_ = 0;  // bytes of the sequence that came before that flush
     bool beforeFlush_ = false;   // bytes read afresh came before a flush: what they make is dropped
-    // The keys read and not yet taken; `kept` for one that came after a key
-    // that could be told only when it came, and outlives the flush after
-    // that key is taken.
+    // The keys read and not yet taken; `kept` for one typed after a key told
+    // late (or after a kept one), which outlives the flush after that key is
+    // taken.
     struct Queued {
         KeyRecord key;
         bool kept = false;
     };
     std::deque<Queued> keys_;
     bool keepNext_ = false;  // the next key read is such a one
-    Time latestAt_{};        // when the latest byte came
-    Time priorAt_{};         // and the one before it
+    bool lastKept_ = false;  // the key read last was told late, or kept: the next may be kept
+    Time arrived_{};         // when the byte being read first came
 };
 
 }  // namespace con

@@ -350,6 +350,14 @@ TEST(TerminalReader, AFlushDropsWhatCameBeforeItWholeAndNothingAfter) {
          {B("\033v"), Wait(100), B("\033v"), Wait(100), B("z")},
          "PgUp PgUp z",
          Term::Hp2392},
+        // F2 is told when its time runs out, or when the sequence its digits
+        // went on with ends: what came after it, key by key, is read.
+        {"F2, told by its time, a digit after it", {B("\033[18"), Wait(100), B("5")}, "F2 5", Term::Ncsa},
+        {"F2, a digit and a letter after it, one by one",
+         {B("\033[18"), Wait(100), B("0"), Wait(100), B("z")},
+         "F2 0 z",
+         Term::Ncsa},
+        {"F2, two digits typed ahead after it", {B("\033[18"), Wait(100), B("50")}, "F2 5", Term::Ncsa},
         // A key that came in one write with the key before it was typed
         // ahead with it.
         {"Alt+[ and Enter typed ahead", {B("\033[\r")}, "["},
