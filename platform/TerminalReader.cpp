@@ -200,7 +200,7 @@ void TerminalReader::Take(uint8_t byte, Time now, Time arrived) {
         SequenceByte(byte, now);
     }
     if (Idle()) {
-        discarding_ = keepNext_ = false;  // the key begun has ended, or came to nothing
+        discarding_ = false;  // the key begun has ended, or came to nothing
     }
 }
 
@@ -221,19 +221,25 @@ void TerminalReader::Character(uint8_t byte, Time now) {
     if (!utf8_) {
         // In the C locale a byte past ASCII is none, and is dropped.
         wint_t const code = btowc(byte);
+        firstAt_ = arrived_;
         if (code != WEOF && DecodeTerminalCharacter(static_cast<char32_t>(code), key)) {
-            Emit(key);
+            Emit(key, arrived_, now);
         }
         return;
     }
+    bool begins = !decoder_.Pending();
     Utf8Decoder::Step step = decoder_.Add(byte);
     if (step == Utf8Decoder::Step::Cut) {
         discarding_ = false;        // the broken start is dropped,
         step = decoder_.Add(byte);  // and this byte read afresh
+        begins = true;
+    }
+    if (begins) {
+        firstAt_ = arrived_;
     }
     if (step == Utf8Decoder::Step::Character) {
         if (DecodeTerminalCharacter(decoder_.Code(), key)) {
-            Emit(key);
+            Emit(key, arrived_, now);
         }
     } else if (step == Utf8Decoder::Step::More && byte >= 0xC0) {
         begunAt_ = now;  // a lead byte: the character's time starts
@@ -245,6 +251,7 @@ void TerminalReader::BeginEscape(Time now) {
     begunAt_ = now;
     raw_.assign(1, static_cast<char>(kEsc));
     rawAt_.assign(1, arrived_);
+    firstAt_ = arrived_;
     count_ = 1;
     fixedFrom_ = 0;
     last_ = kEsc;
@@ -314,7 +321,9 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
             KeyRecord key;
             if (DecodeTerminalCharacter(byte, key)) {
                 bool const discarding = std::exchange(discarding_, false);
-                Emit(key);
+                Time const first = std::exchange(firstAt_, arrived_);
+                Emit(key, arrived_, now);
+                firstAt_ = first;
                 discarding_ = discarding;
             }
             return;
@@ -550,9 +559,8 @@ void TerminalReader::Resolve(Time now) {
     }
     std::size_t const taken = best.found ? best.length : ended_.length;
     std::string rest;
-    // When each byte of the rest came, and the last byte of the key.
-    std::vector<Time> restAt;
-    Time keyEndedAt = now;
+    std::vector<Time> restAt;  // when each of its bytes came
+    Time keyEndedAt = now;     // when the last byte of the key came
     if (count_ <= kKept) {
         rest = raw_.substr(taken);
         restAt.assign(rawAt_.begin() + static_cast<std::ptrdiff_t>(taken), rawAt_.end());
@@ -567,7 +575,7 @@ void TerminalReader::Resolve(Time now) {
         if (count_ - taken >= 1) {
             rest += static_cast<char>(last_);
         }
-        restAt.assign(rest.size(), now);  // junk: nothing after it is kept
+        restAt.assign(rest.size(), now);
     }
     std::size_t const mark = discarding_ ? flushedAt_ : std::string::npos;
     state_ = State::Ground;
@@ -576,28 +584,17 @@ void TerminalReader::Resolve(Time now) {
     count_ = fixedFrom_ = 0;
     held_ = ended_ = Candidate{};
     ownMayGoOn_ = false;
-    bool const told = best.found && !best.silent && !discarding_ && !beforeFlush_;
     if (best.found && !best.silent) {
-        Emit(best.key);
+        Emit(best.key, keyEndedAt, now);
     }
     discarding_ = false;
-    lastKept_ = told;
-    Reread(rest, restAt, keyEndedAt, taken, mark, now);
+    Reread(rest, restAt, taken, mark, now);
 }
 
-void TerminalReader::Reread(std::string const& bytes, std::vector<Time> const& at, Time after,
-                            std::size_t from, std::size_t mark, Time now) {
+void TerminalReader::Reread(std::string const& bytes, std::vector<Time> const& at, std::size_t from,
+                            std::size_t mark, Time now) {
     bool const outer = beforeFlush_;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (Idle()) {
-            // A key told late, and each kept key after it, leave the flush
-            // after them to a key begun at least an Escape's time after the
-            // byte before it: it was typed after them, and would have been
-            // read after that flush had they been told at once. One that came
-            // with the key before it was typed ahead with it, and is flushed
-            // as any other.
-            keepNext_ = lastKept_ && at[i] - (i == 0 ? after : at[i - 1]) >= kEscapeDelay;
-        }
         if (mark != std::string::npos && from + i < mark) {
             beforeFlush_ = true;
         } else if (mark != std::string::npos && from + i == mark) {
@@ -613,12 +610,10 @@ void TerminalReader::Reread(std::string const& bytes, std::vector<Time> const& a
     beforeFlush_ = outer;
 }
 
-void TerminalReader::Emit(KeyRecord const& key) {
-    lastKept_ = keepNext_ && !discarding_ && !beforeFlush_;
+void TerminalReader::Emit(KeyRecord const& key, Time lastAt, Time now) {
     if (!discarding_ && !beforeFlush_) {
-        keys_.push_back({key, keepNext_});
+        keys_.push_back({key, firstAt_, lastAt, now});
     }
-    keepNext_ = false;
 }
 
 void TerminalReader::Tick(Time now) {
@@ -634,7 +629,7 @@ void TerminalReader::Tick(Time now) {
         Resolve(now);
     }
     if (Idle()) {
-        discarding_ = keepNext_ = false;
+        discarding_ = false;
     }
 }
 
@@ -654,7 +649,7 @@ TerminalReader::Time TerminalReader::Deadline() const {
 void TerminalReader::Resume(Time now) { begunAt_ = now; }
 
 void TerminalReader::FlushHere() {
-    if (Idle() || keepNext_) {
+    if (Idle()) {
         discarding_ = false;
         return;
     }
@@ -663,24 +658,27 @@ void TerminalReader::FlushHere() {
 }
 
 void TerminalReader::Discard() {
-    // Kept keys outlive a flush only after the key told late before them
-    // was taken, while they lead the queue.
-    auto from = keys_.begin();
-    while (from != keys_.end() && from->kept) {
-        ++from;
+    // A key told late (when the next byte came, or its time ran out) is
+    // flushed after as a key told at once would have been: when its last
+    // byte came. What was typed after that, by an Escape's time at least,
+    // and before it was told, came after such a flush, and is kept; what
+    // came with it was typed ahead, and is flushed as any other.
+    bool const late = taken_.toldAt > taken_.lastAt;
+    auto const typedAfter = [&](Time firstAt) {
+        return late && firstAt >= taken_.lastAt + kEscapeDelay && firstAt <= taken_.toldAt;
+    };
+    std::erase_if(keys_, [&](Queued const& queued) { return !typedAfter(queued.firstAt); });
+    if (!typedAfter(firstAt_)) {
+        FlushHere();
     }
-    if (from != keys_.end()) {
-        keepNext_ = false;  // the key that would have kept the next is dropped
-    }
-    keys_.erase(from, keys_.end());
-    FlushHere();
 }
 
 bool TerminalReader::Next(KeyRecord& key) {
     if (keys_.empty()) {
         return false;
     }
-    key = keys_.front().key;
+    taken_ = keys_.front();
+    key = taken_.key;
     keys_.pop_front();
     return true;
 }

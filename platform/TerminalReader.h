@@ -84,9 +84,9 @@ public:
     // the window is still an Escape in its time.)
     void Resume(Time now);
     // Drops the keys read and not yet taken, and the key being read, once it
-    // ends: all of it came before the flush (but for keys typed one by one
-    // after one told late, which flushes leave until each is taken). A byte
-    // read afresh after the flush is a key of its own.
+    // ends: all of it came before the flush (but for what was typed after a
+    // key told late, once that key is taken). A byte read afresh after the
+    // flush is a key of its own.
     void Discard();
     // The oldest key read and not yet taken.
     bool Next(KeyRecord& key);
@@ -151,17 +151,19 @@ private:
     // the bytes after it are read afresh.
     void Resolve(Time now);
     // Reads `bytes`, those of the sequence from `from` on, afresh; they came
-    // at `at`, after the key before them ended at `after`. A flush that came
-    // at `mark` among them drops what came before it.
-    void Reread(std::string const& bytes, std::vector<Time> const& at, Time after, std::size_t from,
-                std::size_t mark, Time now);
+    // at `at`. A flush that came at `mark` among them drops what came before
+    // it.
+    void Reread(std::string const& bytes, std::vector<Time> const& at, std::size_t from, std::size_t mark,
+                Time now);
     // Feed, for a byte that first came at `arrived`.
     void Take(uint8_t byte, Time now, Time arrived);
     // What a flush does to the key being read.
     void FlushHere();
     // ESC [ or ESC O, and nothing after it yet.
     bool BareIntroducer() const { return state_ == State::Control && raw_.size() == fixedFrom_ + 2; }
-    void Emit(KeyRecord const& key);
+    // Queues a key told at `now`, begun at `firstAt_`, whose last byte came
+    // at `lastAt`.
+    void Emit(KeyRecord const& key, Time lastAt, Time now);
     bool Idle() const { return state_ == State::Ground && !decoder_.Pending(); }
 
     bool utf8_;
@@ -191,17 +193,18 @@ private:
     bool discarding_ = false;    // the key being read came before a flush
     std::size_t flushedAt_ = 0;  // bytes of the sequence that came before that flush
     bool beforeFlush_ = false;   // bytes read afresh came before a flush: what they make is dropped
-    // The keys read and not yet taken; `kept` for one typed after a key told
-    // late (or after a kept one), which outlives the flush after that key is
-    // taken.
+    // The keys read and not yet taken, with when their first and last bytes
+    // came and when they were told.
     struct Queued {
         KeyRecord key;
-        bool kept = false;
+        Time firstAt{};
+        Time lastAt{};
+        Time toldAt{};
     };
     std::deque<Queued> keys_;
-    bool keepNext_ = false;  // the next key read is such a one
-    bool lastKept_ = false;  // the key read last was told late, or kept: the next may be kept
-    Time arrived_{};         // when the byte being read first came
+    Queued taken_;    // the key taken last
+    Time arrived_{};  // when the byte being read first came
+    Time firstAt_{};  // when the first byte of the key being read came
 };
 
 }  // namespace con

@@ -357,7 +357,11 @@ TEST(TerminalReader, AFlushDropsWhatCameBeforeItWholeAndNothingAfter) {
          {B("\033[18"), Wait(100), B("0"), Wait(100), B("z")},
          "F2 0 z",
          Term::Ncsa},
-        {"F2, two digits typed ahead after it", {B("\033[18"), Wait(100), B("50")}, "F2 5", Term::Ncsa},
+        {"F2, two digits typed ahead after it, then z",
+         {B("\033[18"), Wait(100), B("50"), Wait(100), B("z")},
+         "F2 5 z",
+         Term::Ncsa},
+        {"F2 and a digit typed ahead, then z", {B("\033[185"), Wait(100), B("z")}, "F2 z", Term::Ncsa},
         // A key that came in one write with the key before it was typed
         // ahead with it.
         {"Alt+[ and Enter typed ahead", {B("\033[\r")}, "["},
