@@ -604,13 +604,15 @@ void TerminalConsole::Discard() {
         // What has come is read to its end and dropped, so that a key half
         // read when the flush came is not read later as some letters.
         int reads = 0;
-        while (ReadWaiting() > 0) {
-            if (++reads == kDiscardReads) {
-                tcflush(STDIN_FILENO, TCIFLUSH);  // a flood: the rest is dropped unread
-                break;
-            }
+        bool cut = false;
+        while (!cut && ReadWaiting() > 0) {
+            cut = ++reads == kDiscardReads;
         }
         reader_.Discard();
+        if (cut) {
+            tcflush(STDIN_FILENO, TCIFLUSH);  // a flood: the rest is dropped unread,
+            reader_.Cut();                    // and the key it would have ended with it
+        }
     }
     quietSincePoll_ = false;
 }

@@ -673,6 +673,17 @@ void TerminalReader::Discard() {
     }
 }
 
+void TerminalReader::Cut() {
+    decoder_.Drop();
+    state_ = State::Ground;
+    raw_.clear();
+    rawAt_.clear();
+    count_ = fixedFrom_ = 0;
+    held_ = ended_ = Candidate{};
+    ownMayGoOn_ = false;
+    discarding_ = false;
+}
+
 bool TerminalReader::Next(KeyRecord& key) {
     if (keys_.empty()) {
         return false;

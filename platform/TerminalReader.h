@@ -88,6 +88,10 @@ public:
     // key told late, once that key is taken). A byte read afresh after the
     // flush is a key of its own.
     void Discard();
+    // What came after the bytes fed was dropped unread (a flood): the key
+    // being read can never end, and is dropped now, so that what comes next
+    // is read afresh rather than taken for its rest.
+    void Cut();
     // The oldest key read and not yet taken.
     bool Next(KeyRecord& key);
 
