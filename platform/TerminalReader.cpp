@@ -221,9 +221,8 @@ void TerminalReader::Character(uint8_t byte, Time now) {
     if (!utf8_) {
         // In the C locale a byte past ASCII is none, and is dropped.
         wint_t const code = btowc(byte);
-        firstAt_ = arrived_;
         if (code != WEOF && DecodeTerminalCharacter(static_cast<char32_t>(code), key)) {
-            Emit(key, arrived_, now);
+            Emit(key, arrived_, arrived_, now);
         }
         return;
     }
@@ -239,7 +238,7 @@ void TerminalReader::Character(uint8_t byte, Time now) {
     }
     if (step == Utf8Decoder::Step::Character) {
         if (DecodeTerminalCharacter(decoder_.Code(), key)) {
-            Emit(key, arrived_, now);
+            Emit(key, firstAt_, arrived_, now);
         }
     } else if (step == Utf8Decoder::Step::More && byte >= 0xC0) {
         begunAt_ = now;  // a lead byte: the character's time starts
@@ -321,9 +320,7 @@ void TerminalReader::SequenceByte(uint8_t byte, Time now) {
             KeyRecord key;
             if (DecodeTerminalCharacter(byte, key)) {
                 bool const discarding = std::exchange(discarding_, false);
-                Time const first = std::exchange(firstAt_, arrived_);
-                Emit(key, arrived_, now);
-                firstAt_ = first;
+                Emit(key, arrived_, arrived_, now);
                 discarding_ = discarding;
             }
             return;
@@ -578,14 +575,9 @@ void TerminalReader::Resolve(Time now) {
         restAt.assign(rest.size(), now);
     }
     std::size_t const mark = discarding_ ? flushedAt_ : std::string::npos;
-    state_ = State::Ground;
-    raw_.clear();
-    rawAt_.clear();
-    count_ = fixedFrom_ = 0;
-    held_ = ended_ = Candidate{};
-    ownMayGoOn_ = false;
+    EndSequence();
     if (best.found && !best.silent) {
-        Emit(best.key, keyEndedAt, now);
+        Emit(best.key, firstAt_, keyEndedAt, now);
     }
     discarding_ = false;
     Reread(rest, restAt, taken, mark, now);
@@ -610,9 +602,18 @@ void TerminalReader::Reread(std::string const& bytes, std::vector<Time> const& a
     beforeFlush_ = outer;
 }
 
-void TerminalReader::Emit(KeyRecord const& key, Time lastAt, Time now) {
+void TerminalReader::EndSequence() {
+    state_ = State::Ground;
+    raw_.clear();
+    rawAt_.clear();
+    count_ = fixedFrom_ = 0;
+    held_ = ended_ = Candidate{};
+    ownMayGoOn_ = false;
+}
+
+void TerminalReader::Emit(KeyRecord const& key, Time firstAt, Time lastAt, Time now) {
     if (!discarding_ && !beforeFlush_) {
-        keys_.push_back({key, firstAt_, lastAt, now});
+        keys_.push_back({key, firstAt, lastAt, now});
     }
 }
 
@@ -675,12 +676,7 @@ void TerminalReader::Discard() {
 
 void TerminalReader::Cut() {
     decoder_.Drop();
-    state_ = State::Ground;
-    raw_.clear();
-    rawAt_.clear();
-    count_ = fixedFrom_ = 0;
-    held_ = ended_ = Candidate{};
-    ownMayGoOn_ = false;
+    EndSequence();
     discarding_ = false;
 }
 

@@ -165,9 +165,11 @@ private:
     void FlushHere();
     // ESC [ or ESC O, and nothing after it yet.
     bool BareIntroducer() const { return state_ == State::Control && raw_.size() == fixedFrom_ + 2; }
-    // Queues a key told at `now`, begun at `firstAt_`, whose last byte came
-    // at `lastAt`.
-    void Emit(KeyRecord const& key, Time lastAt, Time now);
+    // Queues a key told at `now`, whose first and last bytes came at
+    // `firstAt` and `lastAt`.
+    void Emit(KeyRecord const& key, Time firstAt, Time lastAt, Time now);
+    // Back to ground, the sequence's bytes and what they made forgotten.
+    void EndSequence();
     bool Idle() const { return state_ == State::Ground && !decoder_.Pending(); }
 
     bool utf8_;
